@@ -1,0 +1,18 @@
+// Blastmap: starts the game's one window on the real timers, message boxes and generator.
+#include "game/form1.h"
+#include "platform/form.h"
+#include "platform/qt_services.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Blastmap"));
+    QApplication::setApplicationVersion(QStringLiteral("1.02.0002"));
+
+    platform::QtServices services;
+    game::Form1 form(services);
+    services.setOwnerWindow(form.window());
+    return platform::run(form);
+}

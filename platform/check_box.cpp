@@ -1,0 +1,88 @@
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "platform/runtime_error.h"
+#include "platform/widgets/mouse_routing.h"
+#include "platform/widgets/system_colours.h"
+
+#include <QCheckBox>
+
+namespace platform {
+namespace {
+
+// A player's click gives only checked or unchecked; a greyed box becomes unchecked, as a
+// two-state box does on the desktop.
+class TwoStateCheckBox final : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void nextCheckState() override
+    {
+        const bool wasChecked = checkState() == Qt::Checked;
+        setTristate(false);
+        setCheckState(wasChecked || checkState() == Qt::PartiallyChecked ? Qt::Unchecked
+                                                                          : Qt::Checked);
+    }
+};
+
+Qt::CheckState toCheckState(std::int16_t value)
+{
+    switch (value) {
+    case 0:
+        return Qt::Unchecked;
+    case 1:
+        return Qt::Checked;
+    case 2:
+        return Qt::PartiallyChecked;
+    }
+    throw invalidPropertyValueError();
+}
+
+} // namespace
+
+CheckBox::CheckBox(Form& form, const ControlDesign& design, QWidget* parent)
+    : Control(form, design)
+{
+    auto* box = new TwoStateCheckBox(QString::fromStdString(design.text), parent);
+    box->setCursor(Qt::ArrowCursor);
+    box->setFocusPolicy(Qt::StrongFocus);
+    applyBackground(box, design.background);
+    attach(box);
+    box->setCheckState(toCheckState(design.checkValue));
+    // clicked comes from the player alone (mouse or Space), never from setValue.
+    QObject::connect(box, &QCheckBox::clicked, box, [this] { raiseClick(); });
+    keepMouseEvents(box);
+}
+
+std::int16_t CheckBox::value() const
+{
+    switch (static_cast<QCheckBox*>(widget())->checkState()) {
+    case Qt::Unchecked:
+        return 0;
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        break;
+    }
+    return 2;
+}
+
+void CheckBox::setValue(std::int16_t value)
+{
+    const Qt::CheckState state = toCheckState(value);
+    if (value == this->value())
+        return;
+    // A change made by code raises Click as a player's click does.
+    static_cast<QCheckBox*>(widget())->setCheckState(state);
+    raiseClick();
+}
+
+void CheckBox::raiseClick()
+{
+    form().dispatch([&] {
+        if (onClick)
+            onClick();
+    });
+}
+
+} // namespace platform

@@ -1,0 +1,63 @@
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "platform/widgets/mouse_routing.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace platform {
+namespace {
+
+// Space presses a focused Qt button already; Enter does so only in dialogs, and here it
+// should as well.
+class PushButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+            event->modifiers() == Qt::NoModifier) {
+            event->accept();
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
+} // namespace
+
+CommandButton::CommandButton(Form& form, const ControlDesign& design, QWidget* parent)
+    : Control(form, design)
+{
+    auto* button = new PushButton(QString::fromStdString(design.text), parent);
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setCursor(Qt::ArrowCursor);
+    attach(button);
+    QObject::connect(button, &QPushButton::clicked, button, [this] { raiseClick(); });
+    keepMouseEvents(button);
+}
+
+std::string CommandButton::caption() const
+{
+    return static_cast<QPushButton*>(widget())->text().toStdString();
+}
+
+void CommandButton::setCaption(std::string_view caption)
+{
+    static_cast<QPushButton*>(widget())->setText(
+        QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+}
+
+void CommandButton::raiseClick()
+{
+    form().dispatch([&] {
+        if (onClick)
+            onClick();
+    });
+}
+
+} // namespace platform

@@ -1,0 +1,130 @@
+// The drawn controls of a form: positions in twips, visibility, and the events the game handles.
+// Each control is backed by a Qt widget; this header keeps Qt out of the game.
+#pragma once
+
+#include "platform/design.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+class QWidget;
+
+namespace platform {
+
+class Form;
+
+// Mouse buttons and modifier keys as handlers receive them.
+enum MouseButton : std::int16_t { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
+enum ShiftState : std::int16_t { ShiftKey = 1, ControlKey = 2, AltKey = 4 };
+
+using MouseHandler = std::function<void(std::int16_t button, std::int16_t shift, float x, float y)>;
+using EventHandler = std::function<void()>;
+
+class Control {
+public:
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control();
+
+    const std::string& name() const { return m_name; }
+    ControlKind kind() const { return m_kind; }
+
+    // A value set reads back exactly; on screen it is drawn at the nearest pixel.
+    float left() const { return m_left; }
+    float top() const { return m_top; }
+    float width() const { return m_width; }
+    float height() const { return m_height; }
+    void setLeft(float left);
+    void setTop(float top);
+
+    bool visible() const { return m_visible; }
+    void setVisible(bool visible);
+
+    QWidget* widget() const { return m_widget; }
+
+protected:
+    Control(Form& form, const ControlDesign& design);
+    // Called once by each kind's constructor with the widget it made for itself.
+    void attach(QWidget* widget);
+    Form& form() const { return m_form; }
+
+private:
+    void place();
+
+    Form& m_form;
+    std::string m_name;
+    ControlKind m_kind;
+    float m_left;
+    float m_top;
+    float m_width;
+    float m_height;
+    bool m_visible;
+    QWidget* m_widget = nullptr;
+};
+
+class Image final : public Control {
+public:
+    Image(Form& form, const ControlDesign& design, QWidget* parent);
+
+    MouseHandler onMouseDown;
+    EventHandler onClick;
+
+    // What the widget raises; tests may raise them too.
+    void raiseMouseDown(std::int16_t button, std::int16_t shift, float x, float y);
+    void raiseClick();
+};
+
+class Label final : public Control {
+public:
+    Label(Form& form, const ControlDesign& design, QWidget* parent);
+};
+
+class TextBox final : public Control {
+public:
+    TextBox(Form& form, const ControlDesign& design, QWidget* parent);
+    std::string text() const;
+};
+
+class CheckBox final : public Control {
+public:
+    CheckBox(Form& form, const ControlDesign& design, QWidget* parent);
+
+    // 0 unchecked, 1 checked, 2 greyed. A change raises Click, whoever makes it.
+    std::int16_t value() const;
+    void setValue(std::int16_t value);
+
+    // Raised after the value changed.
+    EventHandler onClick;
+    void raiseClick();
+};
+
+class HScrollBar final : public Control {
+public:
+    HScrollBar(Form& form, const ControlDesign& design, QWidget* parent);
+
+    std::int16_t value() const;
+    // Raises Change when the value changes, as a move by the player does.
+    void setValue(std::int16_t value);
+    std::int16_t min() const;
+    std::int16_t max() const;
+    std::int16_t smallChange() const;
+    std::int16_t largeChange() const;
+
+    EventHandler onChange;
+    void raiseChange();
+};
+
+class CommandButton final : public Control {
+public:
+    CommandButton(Form& form, const ControlDesign& design, QWidget* parent);
+
+    std::string caption() const;
+    void setCaption(std::string_view caption);
+
+    EventHandler onClick;
+    void raiseClick();
+};
+
+} // namespace platform

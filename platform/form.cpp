@@ -1,0 +1,170 @@
+#include "platform/form.h"
+
+#include "platform/runtime_error.h"
+#include "platform/widgets/form_window.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <algorithm>
+#include <new>
+#include <stdexcept>
+
+namespace platform {
+namespace {
+
+// Thrown where a handler resumes after its message box while the form was unloaded, so that
+// the rest of the handler never touches the controls of a closed form.
+struct FormUnloaded {};
+
+std::unique_ptr<Control> createControl(Form& form, const ControlDesign& design, QWidget* parent)
+{
+    switch (design.kind) {
+    case ControlKind::Image:
+        return std::make_unique<Image>(form, design, parent);
+    case ControlKind::Label:
+        return std::make_unique<Label>(form, design, parent);
+    case ControlKind::TextBox:
+        return std::make_unique<TextBox>(form, design, parent);
+    case ControlKind::CheckBox:
+        return std::make_unique<CheckBox>(form, design, parent);
+    case ControlKind::HScrollBar:
+        return std::make_unique<HScrollBar>(form, design, parent);
+    case ControlKind::CommandButton:
+        return std::make_unique<CommandButton>(form, design, parent);
+    }
+    throw std::invalid_argument("unknown control kind");
+}
+
+} // namespace
+
+Form::Form(Services& services, FormDesign design)
+    : m_services(services)
+    , m_design(std::move(design))
+    , m_window(std::make_unique<FormWindow>(*this, m_design))
+{
+    // Made from the back to the front, so that Qt stacks each control above those before it.
+    m_controls.resize(m_design.controls.size());
+    for (std::size_t i = m_design.controls.size(); i-- > 0;)
+        m_controls[i] = createControl(*this, m_design.controls[i], m_window.get());
+
+    // Labels and images never take the focus, so only window-backed controls enter the chain.
+    std::vector<const ControlDesign*> tabbing;
+    for (const ControlDesign& control : m_design.controls)
+        if (control.tabIndex >= 0 && control.kind != ControlKind::Label &&
+            control.kind != ControlKind::Image)
+            tabbing.push_back(&control);
+    std::sort(tabbing.begin(), tabbing.end(),
+              [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
+    for (const ControlDesign* control : tabbing)
+        m_tabOrder.push_back(findControl(control->name));
+    for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
+        QWidget::setTabOrder(m_tabOrder[i - 1]->widget(), m_tabOrder[i]->widget());
+
+    for (const TimerDesign& timer : m_design.timers)
+        m_timers.push_back(std::make_unique<Timer>(*this, timer, m_services));
+}
+
+Form::~Form()
+{
+    // Stop every tick before the controls go.
+    for (auto& timer : m_timers)
+        timer->halt();
+}
+
+QWidget* Form::window() const { return m_window.get(); }
+
+void Form::load() { dispatch(onLoad); }
+
+void Form::show()
+{
+    m_window->show();
+    // The focus starts on the first control of the tab order that is shown.
+    const auto first = std::find_if(m_tabOrder.begin(), m_tabOrder.end(),
+                                    [](const Control* control) { return control->visible(); });
+    if (first != m_tabOrder.end())
+        (*first)->widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void Form::unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    for (auto& timer : m_timers)
+        timer->halt();
+    if (onUnload)
+        onUnload();
+}
+
+void Form::raiseMouseMove(std::int16_t button, std::int16_t shift, float x, float y)
+{
+    dispatch([&] {
+        if (onMouseMove)
+            onMouseMove(button, shift, x, y);
+    });
+}
+
+void Form::dispatch(const std::function<void()>& handler)
+{
+    if (m_unloaded || !handler)
+        return;
+    try {
+        handler();
+    } catch (const FormUnloaded&) {
+        // The window closed while the handler waited; what it had left to do is void.
+    } catch (const RuntimeError& error) {
+        reportError(error);
+    } catch (const std::bad_alloc&) {
+        reportError(RuntimeError(7, "Out of memory"));
+    } catch (const std::exception& error) {
+        reportError(RuntimeError(51, std::string("Internal error: ") + error.what()));
+    }
+}
+
+void Form::reportError(const RuntimeError& error)
+{
+    if (!m_unloaded)
+        m_services.showMessage(error.report(), m_design.caption);
+}
+
+Timer& Form::timer(std::string_view name) const
+{
+    for (const auto& timer : m_timers)
+        if (timer->name() == name)
+            return *timer;
+    missingControl(name);
+}
+
+Control* Form::findControl(std::string_view name) const
+{
+    for (const auto& control : m_controls)
+        if (control && control->name() == name)
+            return control.get();
+    return nullptr;
+}
+
+void Form::missingControl(std::string_view name)
+{
+    throw std::logic_error("the form has no control named " + std::string(name));
+}
+
+void Form::randomize() { m_services.random().reseed(); }
+
+float Form::rnd() { return m_services.random().next(); }
+
+void Form::msgBox(std::string_view text)
+{
+    m_services.showMessage(text, m_design.caption);
+    if (m_unloaded)
+        throw FormUnloaded{};
+}
+
+int run(Form& form)
+{
+    form.onUnload = [] { QCoreApplication::exit(0); };
+    form.load();
+    form.show();
+    return QApplication::exec();
+}
+
+} // namespace platform

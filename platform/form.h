@@ -1,0 +1,87 @@
+// A form: the window, its controls and timers built from a design, and the dispatch of events
+// to the game's handlers, one at a time and each to its end.
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/design.h"
+#include "platform/services.h"
+#include "platform/timer.h"
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+class QWidget;
+
+namespace platform {
+
+class FormWindow;
+
+class Form {
+public:
+    Form(Services& services, FormDesign design);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    virtual ~Form();
+
+    const FormDesign& design() const { return m_design; }
+    QWidget* window() const;
+
+    // Raises Load; the runtime does this once, before the window shows.
+    void load();
+    void show();
+
+    // What closing the window does: no handler runs afterwards, every timer stops, and a
+    // handler waiting in a message box is abandoned when the box returns.
+    void unload();
+    bool unloaded() const { return m_unloaded; }
+    // Called once the form is unloaded; the application ends the program here.
+    std::function<void()> onUnload;
+
+    EventHandler onLoad;
+    MouseHandler onMouseMove; // only over the client area that no control covers
+    void raiseMouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+
+    // Runs an event handler. A run-time error abandons that handler alone and is reported to
+    // the player; nothing runs once the form is unloaded.
+    void dispatch(const std::function<void()>& handler);
+
+    template <class ControlType> ControlType& control(std::string_view name) const
+    {
+        auto* found = dynamic_cast<ControlType*>(findControl(name));
+        if (!found)
+            missingControl(name);
+        return *found;
+    }
+    Timer& timer(std::string_view name) const;
+
+    const std::vector<std::unique_ptr<Control>>& controls() const { return m_controls; }
+    const std::vector<std::unique_ptr<Timer>>& timers() const { return m_timers; }
+
+protected:
+    // The runtime's operations that handlers call.
+    void randomize();
+    float rnd();
+    // Shows the message box with the form's caption as its title and waits for OK.
+    void msgBox(std::string_view text);
+
+private:
+    Control* findControl(std::string_view name) const;
+    [[noreturn]] static void missingControl(std::string_view name);
+    void reportError(const class RuntimeError& error);
+
+    Services& m_services;
+    FormDesign m_design;
+    bool m_unloaded = false;
+    // Controls outlive the window, whose widgets refer to them while it is torn down.
+    std::vector<std::unique_ptr<Control>> m_controls;
+    std::vector<std::unique_ptr<Timer>> m_timers;
+    std::vector<Control*> m_tabOrder;
+    std::unique_ptr<FormWindow> m_window;
+};
+
+// Loads the form, shows it and dispatches events until the window is closed; returns the
+// program's exit status.
+int run(Form& form);
+
+} // namespace platform

@@ -1,0 +1,25 @@
+#include "platform/controls.h"
+#include "platform/widgets/mouse_routing.h"
+#include "platform/widgets/system_colours.h"
+
+#include <QLabel>
+
+namespace platform {
+
+Label::Label(Form& form, const ControlDesign& design, QWidget* parent)
+    : Control(form, design)
+{
+    auto* label = new QLabel(QString::fromStdString(design.text), parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFocusPolicy(Qt::NoFocus);
+    if (design.border) {
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setLineWidth(1);
+    }
+    applyBackground(label, design.background);
+    attach(label);
+    keepMouseEvents(label);
+}
+
+} // namespace platform

@@ -1,0 +1,95 @@
+#include "platform/qt_services.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+
+namespace platform {
+namespace {
+
+class QtTimer final : public TimerBackend {
+public:
+    explicit QtTimer(std::function<void()> onTick)
+    {
+        // The default coarse timers may shift a 3000 ms tick by up to 180 ms.
+        m_timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, std::move(onTick));
+    }
+    void start(int intervalMs) override { m_timer.start(intervalMs); }
+    void stop() override { m_timer.stop(); }
+
+private:
+    QTimer m_timer;
+};
+
+// Holds back the player's input to the owner window while a message box is open. Qt's own
+// modality would also hold back the window manager's close request, and the player must be
+// able to close the game with a box open.
+class InputBlocker final : public QObject {
+public:
+    explicit InputBlocker(QWidget* owner)
+        : m_owner(owner)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~InputBlocker() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!isInput(event->type()) || !m_owner || !watched->isWidgetType())
+            return false;
+        return static_cast<QWidget*>(watched)->window() == m_owner;
+    }
+
+private:
+    static bool isInput(QEvent::Type type)
+    {
+        switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    QPointer<QWidget> m_owner;
+};
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+std::unique_ptr<TimerBackend> QtServices::createTimer(std::function<void()> onTick)
+{
+    return std::make_unique<QtTimer>(std::move(onTick));
+}
+
+void QtServices::showMessage(std::string_view text, std::string_view title)
+{
+    QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), QMessageBox::Ok,
+                    m_owner);
+    box.setWindowModality(Qt::NonModal);
+    InputBlocker blocker(m_owner);
+    QEventLoop loop;
+    QObject::connect(&box, &QMessageBox::finished, &loop, &QEventLoop::quit);
+    box.show();
+    box.activateWindow();
+    // Timers go on ticking in this loop. Ending the program ends it as well.
+    loop.exec();
+}
+
+} // namespace platform

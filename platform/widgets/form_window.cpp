@@ -1,0 +1,46 @@
+#include "platform/widgets/form_window.h"
+
+#include "platform/form.h"
+#include "platform/twips.h"
+#include "platform/widgets/mouse_routing.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPixmap>
+
+namespace platform {
+
+FormWindow::FormWindow(Form& form, const FormDesign& design)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_form(form)
+{
+    setWindowTitle(QString::fromStdString(design.caption));
+    // Nothing in the layout follows a change of size, so the frame keeps the design's size.
+    setFixedSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
+    if (!design.icon.empty())
+        setWindowIcon(QIcon(QString::fromStdString(design.icon)));
+    if (!design.pointer.picture.empty()) {
+        const QPixmap dart(QString::fromStdString(design.pointer.picture));
+        setCursor(QCursor(dart, design.pointer.hotX, design.pointer.hotY));
+    }
+    // The form's MouseMove reports the pointer over its uncovered surface without a button held.
+    setMouseTracking(true);
+}
+
+void FormWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    m_form.raiseMouseMove(mouseButton(*event), shiftState(*event),
+                          toTwips(event->position().x()), toTwips(event->position().y()));
+}
+
+void FormWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    m_form.unload();
+}
+
+} // namespace platform
