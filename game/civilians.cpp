@@ -1,7 +1,6 @@
 // The two civilians: where they jump, the penalty for hitting one, and their switch.
 #include "game/form1.h"
 #include "game/spots.h"
-
 #include "scene/texts.h"
 
 namespace game {
@@ -11,10 +10,16 @@ using scene::kCivilianHitText;
 void Form1::civmove_Timer()
 {
     // civ1 keeps off the target's spot, shown or hidden; civ2 keeps off civ1's new spot only.
-    do {
+    for (;;) {
         placec1 = spotNumber(rnd());
         moveToSpot(civ1, placec1);
-    } while (Despot.top() == civ1.top() && Despot.left() == civ1.left());
+        const float targetTop = Despot.top();
+        const float targetLeft = Despot.left();
+        const float civ1Top = civ1.top();
+        const float civ1Left = civ1.left();
+        if (!(civ1Top == targetTop && civ1Left == targetLeft))
+            break;
+    }
     do {
         placec2 = spotNumber(rnd());
         moveToSpot(civ2, placec2);

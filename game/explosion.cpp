@@ -1,6 +1,5 @@
 // The explosion where a press on the map missed.
 #include "game/form1.h"
-
 #include "platform/conversions.h"
 
 namespace game {

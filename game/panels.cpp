@@ -1,6 +1,5 @@
 // The difficulty bar and the two information panels.
 #include "game/form1.h"
-
 #include "platform/conversions.h"
 
 namespace game {

@@ -1,7 +1,6 @@
 // Where and when the target shows, where the pointer was last seen, and the hit.
 #include "game/form1.h"
 #include "game/spots.h"
-
 #include "platform/conversions.h"
 #include "scene/texts.h"
 

@@ -18,10 +18,9 @@ public:
 protected:
     void nextCheckState() override
     {
-        const bool wasChecked = checkState() == Qt::Checked;
+        const Qt::CheckState next = checkState() == Qt::Unchecked ? Qt::Checked : Qt::Unchecked;
         setTristate(false);
-        setCheckState(wasChecked || checkState() == Qt::PartiallyChecked ? Qt::Unchecked
-                                                                          : Qt::Checked);
+        setCheckState(next);
     }
 };
 
@@ -56,6 +55,7 @@ CheckBox::CheckBox(Form& form, const ControlDesign& design, QWidget* parent)
 
 std::int16_t CheckBox::value() const
 {
+    noteAccess("Value", false);
     switch (static_cast<QCheckBox*>(widget())->checkState()) {
     case Qt::Unchecked:
         return 0;
@@ -69,8 +69,9 @@ std::int16_t CheckBox::value() const
 
 void CheckBox::setValue(std::int16_t value)
 {
+    noteAccess("Value", true);
     const Qt::CheckState state = toCheckState(value);
-    if (value == this->value())
+    if (state == static_cast<QCheckBox*>(widget())->checkState())
         return;
     // A change made by code raises Click as a player's click does.
     static_cast<QCheckBox*>(widget())->setCheckState(state);

@@ -48,6 +48,7 @@ std::string CommandButton::caption() const
 
 void CommandButton::setCaption(std::string_view caption)
 {
+    noteAccess("Caption", true);
     static_cast<QPushButton*>(widget())->setText(
         QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
 }

@@ -1,4 +1,5 @@
 #include "platform/controls.h"
+#include "platform/form.h"
 #include "platform/twips.h"
 
 #include <QWidget>
@@ -28,20 +29,46 @@ void Control::attach(QWidget* widget)
     m_widget->setVisible(m_visible);
 }
 
+float Control::left() const
+{
+    noteAccess("Left", false);
+    return m_left;
+}
+
+float Control::top() const
+{
+    noteAccess("Top", false);
+    return m_top;
+}
+
+bool Control::visible() const
+{
+    noteAccess("Visible", false);
+    return m_visible;
+}
+
+void Control::noteAccess(std::string_view property, bool write) const
+{
+    m_form.noteAccess({m_name, property, write});
+}
+
 void Control::setLeft(float left)
 {
+    noteAccess("Left", true);
     m_left = left;
     place();
 }
 
 void Control::setTop(float top)
 {
+    noteAccess("Top", true);
     m_top = top;
     place();
 }
 
 void Control::setVisible(bool visible)
 {
+    noteAccess("Visible", true);
     m_visible = visible;
     m_widget->setVisible(visible);
 }

@@ -32,14 +32,14 @@ public:
     ControlKind kind() const { return m_kind; }
 
     // A value set reads back exactly; on screen it is drawn at the nearest pixel.
-    float left() const { return m_left; }
-    float top() const { return m_top; }
+    float left() const;
+    float top() const;
     float width() const { return m_width; }
     float height() const { return m_height; }
     void setLeft(float left);
     void setTop(float top);
 
-    bool visible() const { return m_visible; }
+    bool visible() const;
     void setVisible(bool visible);
 
     QWidget* widget() const { return m_widget; }
@@ -49,6 +49,8 @@ protected:
     // Called once by each kind's constructor with the widget it made for itself.
     void attach(QWidget* widget);
     Form& form() const { return m_form; }
+    // Tells the form's probe, if any, of an access to one of this control's properties.
+    void noteAccess(std::string_view property, bool write) const;
 
 private:
     void place();

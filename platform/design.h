@@ -33,8 +33,8 @@ struct ControlDesign {
     std::string picture; // resource path of an image's picture
     bool stretch = false;
     SystemColour background = SystemColour::Default;
-    bool border = false;  // a single-line border around a label
-    int tabIndex = -1;    // -1: takes no place in the tab order
+    bool border = false; // a single-line border around a label
+    int tabIndex = -1;   // -1: takes no place in the tab order
     std::int16_t checkValue = 0;
     ScrollRange range;
 };

@@ -150,10 +150,15 @@ void Form::missingControl(std::string_view name)
 
 void Form::randomize() { m_services.random().reseed(); }
 
-float Form::rnd() { return m_services.random().next(); }
+float Form::rnd()
+{
+    noteAccess({"", "Rnd", false});
+    return m_services.random().next();
+}
 
 void Form::msgBox(std::string_view text)
 {
+    noteAccess({"", "MsgBox", true});
     m_services.showMessage(text, m_design.caption);
     if (m_unloaded)
         throw FormUnloaded{};

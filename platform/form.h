@@ -2,6 +2,7 @@
 // to the game's handlers, one at a time and each to its end.
 #pragma once
 
+#include "platform/access_probe.h"
 #include "platform/controls.h"
 #include "platform/design.h"
 #include "platform/services.h"
@@ -46,6 +47,14 @@ public:
     // the player; nothing runs once the form is unloaded.
     void dispatch(const std::function<void()>& handler);
 
+    // Tells the probe of each property access before it takes effect; tests set one.
+    void setAccessProbe(AccessProbe* probe) { m_probe = probe; }
+    void noteAccess(const Access& access)
+    {
+        if (m_probe)
+            m_probe->onAccess(access);
+    }
+
     template <class ControlType> ControlType& control(std::string_view name) const
     {
         auto* found = dynamic_cast<ControlType*>(findControl(name));
@@ -73,6 +82,7 @@ private:
     Services& m_services;
     FormDesign m_design;
     bool m_unloaded = false;
+    AccessProbe* m_probe = nullptr;
     // Controls outlive the window, whose widgets refer to them while it is torn down.
     std::vector<std::unique_ptr<Control>> m_controls;
     std::vector<std::unique_ptr<Timer>> m_timers;

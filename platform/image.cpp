@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QWidget>
-
 #include <utility>
 
 namespace platform {

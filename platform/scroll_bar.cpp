@@ -2,14 +2,60 @@
 #include "platform/form.h"
 #include "platform/widgets/mouse_routing.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 
 namespace platform {
+namespace {
+
+// The keys of a desktop scroll bar: arrows by the small change, Page Up and Page Down by the
+// large one (Page Down to the right), Home and End to the ends. Qt maps Page Up to the right.
+class ScrollBar final : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const SliderAction action = actionFor(event->key());
+        if (action == SliderNoAction) {
+            QScrollBar::keyPressEvent(event);
+            return;
+        }
+        event->accept();
+        triggerAction(action);
+    }
+
+private:
+    static SliderAction actionFor(int key)
+    {
+        switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            return SliderSingleStepSub;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            return SliderSingleStepAdd;
+        case Qt::Key_PageUp:
+            return SliderPageStepSub;
+        case Qt::Key_PageDown:
+            return SliderPageStepAdd;
+        case Qt::Key_Home:
+            return SliderToMinimum;
+        case Qt::Key_End:
+            return SliderToMaximum;
+        default:
+            return SliderNoAction;
+        }
+    }
+};
+
+} // namespace
 
 HScrollBar::HScrollBar(Form& form, const ControlDesign& design, QWidget* parent)
     : Control(form, design)
 {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    auto* bar = new ScrollBar(Qt::Horizontal, parent);
     bar->setRange(design.range.min, design.range.max);
     bar->setSingleStep(design.range.smallChange);
     bar->setPageStep(design.range.largeChange);
@@ -28,10 +74,15 @@ static QScrollBar* scrollBar(QWidget* widget) { return static_cast<QScrollBar*>(
 
 std::int16_t HScrollBar::value() const
 {
+    noteAccess("Value", false);
     return static_cast<std::int16_t>(scrollBar(widget())->value());
 }
 
-void HScrollBar::setValue(std::int16_t value) { scrollBar(widget())->setValue(value); }
+void HScrollBar::setValue(std::int16_t value)
+{
+    noteAccess("Value", true);
+    scrollBar(widget())->setValue(value);
+}
 
 std::int16_t HScrollBar::min() const
 {

@@ -18,6 +18,7 @@ Timer::Timer(Form& form, const TimerDesign& design, Services& services)
 
 void Timer::setEnabled(bool enabled)
 {
+    m_form.noteAccess({m_name, "Enabled", true});
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
@@ -26,6 +27,7 @@ void Timer::setEnabled(bool enabled)
 
 void Timer::setInterval(std::int32_t interval)
 {
+    m_form.noteAccess({m_name, "Interval", true});
     if (interval < 0 || interval > 65535)
         throw invalidPropertyValueError();
     m_interval = interval;

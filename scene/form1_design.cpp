@@ -2,6 +2,9 @@
 
 #include "scene/texts.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 namespace scene {
 namespace {
 
@@ -9,17 +12,59 @@ using platform::ControlDesign;
 using platform::ControlKind;
 using platform::SystemColour;
 
-ControlDesign image(const char* name, float left, float top, float width, float height,
-                    const char* picture)
+struct Placement {
+    const char* name;
+    ControlKind kind;
+    float left;
+    float top;
+    float width;
+    float height;
+};
+
+// In stacking order, frontmost first: each control covers those below it where they overlap
+// and takes the mouse there. The five window-backed controls lie above every picture and label.
+constexpr Placement kPlacements[] = {
+    {"civcheck", ControlKind::CheckBox, 120, 3960, 1095, 435},
+    {"Creditbox", ControlKind::TextBox, 1200, 1320, 3255, 975},
+    {"Diff", ControlKind::HScrollBar, 120, 4680, 2775, 135},
+    {"Instructions", ControlKind::CommandButton, 4560, 480, 1455, 315},
+    {"Credits", ControlKind::CommandButton, 4560, 120, 1455, 315},
+    {"Difficulty", ControlKind::Label, 840, 4440, 735, 255},
+    {"civboom", ControlKind::Image, 480, 2160, 1065, 1170},
+    {"civ1", ControlKind::Image, 840, 960, 1065, 1170},
+    {"civ2", ControlKind::Image, 2160, 960, 1065, 1170},
+    {"Deboom", ControlKind::Image, 4680, 3840, 840, 1035},
+    {"boom2", ControlKind::Image, 4920, 2040, 960, 960},
+    {"boom1", ControlKind::Image, 5040, 960, 960, 960},
+    {"Inst", ControlKind::Label, 1560, 2760, 2655, 1095},
+    {"Despot", ControlKind::Image, 3360, 4080, 840, 1035},
+    {"Iraq", ControlKind::Image, 0, 0, 6015, 4905},
+};
+
+// The order in which the keyboard moves the focus; labels never take it.
+constexpr std::pair<const char*, int> kTabOrder[] = {
+    {"Inst", 0},       {"Credits", 1},   {"Instructions", 2}, {"Diff", 3},
+    {"Difficulty", 4}, {"Creditbox", 5}, {"civcheck", 6},
+};
+
+// The pictures at their own size (the map is stretched), and which start hidden.
+constexpr std::pair<const char*, const char*> kPictures[] = {
+    {"civboom", ":/pictures/hit_civilian.gif"}, {"civ1", ":/pictures/civilian.gif"},
+    {"civ2", ":/pictures/civilian.gif"},        {"Deboom", ":/pictures/hit_target.gif"},
+    {"boom2", ":/pictures/explosion2.gif"},     {"boom1", ":/pictures/explosion1.gif"},
+    {"Despot", ":/pictures/target.gif"},        {"Iraq", ":/pictures/map.bmp"},
+};
+
+constexpr const char* kHiddenAtStart[] = {"Creditbox", "civboom", "civ1", "civ2",  "Deboom",
+                                          "boom2",     "boom1",   "Inst", "Despot"};
+
+ControlDesign& named(platform::FormDesign& form, std::string_view name)
 {
-    ControlDesign design{.name = name, .kind = ControlKind::Image};
-    design.left = left;
-    design.top = top;
-    design.width = width;
-    design.height = height;
-    design.visible = false;
-    design.picture = picture;
-    return design;
+    const auto found = std::find_if(form.controls.begin(), form.controls.end(),
+                                    [name](const ControlDesign& c) { return c.name == name; });
+    if (found == form.controls.end())
+        throw std::logic_error("no control named " + std::string(name));
+    return *found;
 }
 
 platform::FormDesign makeDesign()
@@ -31,39 +76,41 @@ platform::FormDesign makeDesign()
     form.icon = ":/pictures/dart.ico";
     form.pointer = {.picture = ":/pictures/dart.ico", .hotX = 1, .hotY = 1};
 
-    // Frontmost first; the window-backed controls lie above every picture and label.
-    form.controls = {
-        {.name = "civcheck", .kind = ControlKind::CheckBox, .left = 120, .top = 3960,
-         .width = 1095, .height = 435, .text = "Civilian",
-         .background = SystemColour::InactiveTitleBar, .tabIndex = 6, .checkValue = 0},
-        {.name = "Creditbox", .kind = ControlKind::TextBox, .left = 1200, .top = 1320,
-         .width = 3255, .height = 975, .visible = false, .text = std::string(kCredits),
-         .tabIndex = 5},
-        {.name = "Diff", .kind = ControlKind::HScrollBar, .left = 120, .top = 4680, .width = 2775,
-         .height = 135, .tabIndex = 3,
-         .range = {.min = 0, .max = 450, .smallChange = 25, .largeChange = 75, .value = 0}},
-        {.name = "Instructions", .kind = ControlKind::CommandButton, .left = 4560, .top = 480,
-         .width = 1455, .height = 315, .text = "Instructions", .tabIndex = 2},
-        {.name = "Credits", .kind = ControlKind::CommandButton, .left = 4560, .top = 120,
-         .width = 1455, .height = 315, .text = "Credits!", .tabIndex = 1},
-        {.name = "Difficulty", .kind = ControlKind::Label, .left = 840, .top = 4440,
-         .width = 735, .height = 255, .text = "Difficulty",
-         .background = SystemColour::WindowBackground, .tabIndex = 4},
-        image("civboom", 480, 2160, 1065, 1170, ":/pictures/hit_civilian.gif"),
-        image("civ1", 840, 960, 1065, 1170, ":/pictures/civilian.gif"),
-        image("civ2", 2160, 960, 1065, 1170, ":/pictures/civilian.gif"),
-        image("Deboom", 4680, 3840, 840, 1035, ":/pictures/hit_target.gif"),
-        image("boom2", 4920, 2040, 960, 960, ":/pictures/explosion2.gif"),
-        image("boom1", 5040, 960, 960, 960, ":/pictures/explosion1.gif"),
-        {.name = "Inst", .kind = ControlKind::Label, .left = 1560, .top = 2760, .width = 2655,
-         .height = 1095, .visible = false, .text = std::string(kInstructions),
-         .background = SystemColour::InactiveTitleBar, .border = true, .tabIndex = 0},
-        image("Despot", 3360, 4080, 840, 1035, ":/pictures/target.gif"),
-        image("Iraq", 0, 0, 6015, 4905, ":/pictures/map.bmp"),
-    };
-    ControlDesign& map = form.controls.back();
-    map.visible = true;
-    map.stretch = true;
+    for (const Placement& p : kPlacements)
+        form.controls.push_back({.name = p.name,
+                                 .kind = p.kind,
+                                 .left = p.left,
+                                 .top = p.top,
+                                 .width = p.width,
+                                 .height = p.height});
+    for (const auto& [name, index] : kTabOrder)
+        named(form, name).tabIndex = index;
+    for (const auto& [name, picture] : kPictures)
+        named(form, name).picture = picture;
+    for (const char* name : kHiddenAtStart)
+        named(form, name).visible = false;
+
+    ControlDesign& civcheck = named(form, "civcheck");
+    civcheck.text = "Civilian";
+    civcheck.background = SystemColour::InactiveTitleBar;
+    civcheck.checkValue = 0;
+
+    named(form, "Creditbox").text = std::string(kCredits);
+    named(form, "Diff").range = {
+        .min = 0, .max = 450, .smallChange = 25, .largeChange = 75, .value = 0};
+    named(form, "Instructions").text = "Instructions";
+    named(form, "Credits").text = "Credits!";
+
+    ControlDesign& difficulty = named(form, "Difficulty");
+    difficulty.text = "Difficulty";
+    difficulty.background = SystemColour::WindowBackground;
+
+    ControlDesign& inst = named(form, "Inst");
+    inst.text = std::string(kInstructions);
+    inst.background = SystemColour::InactiveTitleBar;
+    inst.border = true;
+
+    named(form, "Iraq").stretch = true;
 
     form.timers = {
         {.name = "civmove", .enabled = true, .interval = 750},

@@ -33,8 +33,8 @@ FormWindow::FormWindow(Form& form, const FormDesign& design)
 void FormWindow::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
-    m_form.raiseMouseMove(mouseButton(*event), shiftState(*event),
-                          toTwips(event->position().x()), toTwips(event->position().y()));
+    m_form.raiseMouseMove(mouseButton(*event), shiftState(*event), toTwips(event->position().x()),
+                          toTwips(event->position().y()));
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)

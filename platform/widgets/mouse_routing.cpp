@@ -19,7 +19,8 @@ void keepMouseEvents(QWidget* widget)
 std::int16_t mouseButton(const QMouseEvent& event)
 {
     // Every button counts alike for the game; report the one that changed, or those held.
-    const Qt::MouseButtons buttons = event.button() != Qt::NoButton ? event.button() : event.buttons();
+    const Qt::MouseButtons buttons =
+        event.button() != Qt::NoButton ? event.button() : event.buttons();
     std::int16_t result = 0;
     if (buttons & Qt::LeftButton)
         result |= LeftButton;

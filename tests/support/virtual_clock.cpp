@@ -47,9 +47,10 @@ void VirtualClock::disarm(Backend* backend)
 
 VirtualClock::Entry* VirtualClock::nextDue()
 {
-    auto earliest = std::min_element(m_armed.begin(), m_armed.end(), [](const Entry& a, const Entry& b) {
-        return a.due != b.due ? a.due < b.due : a.armOrder < b.armOrder;
-    });
+    auto earliest =
+        std::min_element(m_armed.begin(), m_armed.end(), [](const Entry& a, const Entry& b) {
+            return a.due != b.due ? a.due < b.due : a.armOrder < b.armOrder;
+        });
     return earliest == m_armed.end() ? nullptr : &*earliest;
 }
 

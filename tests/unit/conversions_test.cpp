@@ -29,8 +29,16 @@ TEST(ToInteger, RoundsHalvesToTheEvenNeighbour)
         double in;
         std::int16_t out;
     };
-    for (const Case c : {Case{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {0.5, 0}, {1.5, 2},
-                         {2.4999, 2}, {2.5001, 3}, {-0.5, 0}, {4080.0, 4080}})
+    for (const Case c : {Case{2.5, 2},
+                         {3.5, 4},
+                         {-2.5, -2},
+                         {-3.5, -4},
+                         {0.5, 0},
+                         {1.5, 2},
+                         {2.4999, 2},
+                         {2.5001, 3},
+                         {-0.5, 0},
+                         {4080.0, 4080}})
         EXPECT_EQ(toInteger(c.in), c.out) << c.in;
 }
 
@@ -74,7 +82,9 @@ TEST(Subtract16, RaisesOverflowOnlyOutsideTheRange)
 TEST(SubtractSingle, RaisesOverflowForResultsThatAreNotFinite)
 {
     EXPECT_EQ(subtractSingle(100.0f, 480.0f), -380.0f);
-    expectOverflow([] { subtractSingle(std::numeric_limits<float>::max(), -std::numeric_limits<float>::max()); });
+    expectOverflow([] {
+        subtractSingle(std::numeric_limits<float>::max(), -std::numeric_limits<float>::max());
+    });
     expectOverflow([] { subtractSingle(std::numeric_limits<float>::infinity(), 480.0f); });
     expectOverflow([] { subtractSingle(std::numeric_limits<float>::quiet_NaN(), 480.0f); });
 }

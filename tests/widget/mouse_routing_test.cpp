@@ -1,0 +1,128 @@
+// A mouse event reaches the topmost shown control under the pointer, and only that one.
+#include "shown_form.h"
+
+using testing_support::ShownForm1Test;
+using testing_support::valueForSpot;
+
+class MouseRouting : public ShownForm1Test {};
+
+TEST_F(MouseRouting, MovesOverTheMapLeaveThePointerRecordAlone)
+{
+    moveTo({100, 100});
+    moveTo({400, 326});
+    EXPECT_EQ(f().mousex, 0);
+    EXPECT_EQ(f().mousey, 0);
+}
+
+TEST_F(MouseRouting, MovesOverTheUncoveredStripsAreRecordedInTwips)
+{
+    moveTo({401, 200});
+    EXPECT_EQ(f().mousex, 6015);
+    EXPECT_EQ(f().mousey, 3000);
+    moveTo({50, 327});
+    EXPECT_EQ(f().mousex, 750);
+    EXPECT_EQ(f().mousey, 4905);
+    moveTo({200, 200}); // back over the map
+    EXPECT_EQ(f().mousex, 750);
+}
+
+TEST_F(MouseRouting, MovesOverEveryOtherControlNeverReachTheForm)
+{
+    f().Inst.setVisible(true);
+    f().Creditbox.setVisible(true);
+    for (const platform::Control* control : std::initializer_list<const platform::Control*>{
+             &f().Credits, &f().Instructions, &f().Diff, &f().Difficulty, &f().civcheck,
+             &f().Creditbox, &f().Inst}) {
+        const QPoint centre = control->widget()->geometry().center();
+        moveTo(centre);
+        EXPECT_EQ(f().mousex, 0) << control->name();
+    }
+}
+
+TEST_F(MouseRouting, HalfTwipsRoundToTheEvenNeighbourAtTheHandler)
+{
+    for (const auto& [twips, expected] : {std::pair{2.5, 2}, {3.5, 4}}) {
+        const QPointF at(twips / 15.0, twips / 15.0);
+        QMouseEvent move(QEvent::MouseMove, at, form->window()->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(form->window(), &move);
+        EXPECT_EQ(f().mousex, expected) << twips;
+        EXPECT_EQ(f().mousey, expected) << twips;
+    }
+}
+
+TEST_F(MouseRouting, APressOfAnyButtonOnTheShownTargetIsAHitAndNeverAMiss)
+{
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        showTargetAtSpot(5); // 224, 64 in pixels
+        click({240, 100}, button);
+        EXPECT_FALSE(f().Despot.visible());
+        EXPECT_FALSE(f().boomtime.enabled()) << "the hit also played a miss";
+    }
+    ASSERT_EQ(boxes().shown().size(), 3u);
+    EXPECT_EQ(boxes().shown()[0].text, "Congratulations, you got him! Press Ok to play again.");
+}
+
+TEST_F(MouseRouting, APressWhereTheHiddenTargetStandsReachesTheMap)
+{
+    showTargetAtSpot(5);
+    f().appear_Timer();
+    click({240, 100}, Qt::RightButton);
+    EXPECT_TRUE(boxes().shown().empty());
+    EXPECT_TRUE(f().boomtime.enabled());
+    EXPECT_EQ(f().boom1.left(), 240 * 15 - 480);
+    EXPECT_EQ(f().boom1.top(), 100 * 15 - 480);
+}
+
+TEST_F(MouseRouting, AShownCivilianOverTheTargetTakesTheClick)
+{
+    showTargetAtSpot(9);
+    generator().push({valueForSpot(1), valueForSpot(9)}); // civ2 onto the target's spot
+    f().civmove_Timer();
+    f().civcheck.setValue(1);
+    click({240, 150});
+    ASSERT_EQ(boxes().shown().size(), 1u);
+    EXPECT_EQ(boxes().shown()[0].text,
+              "What's your problem? You just blew up an innocent civilian!");
+    EXPECT_TRUE(f().moveT.enabled()) << "the click also hit the target";
+    EXPECT_FALSE(f().boomtime.enabled());
+}
+
+TEST_F(MouseRouting, AClickIsAPressAndAReleaseOnTheSameCivilian)
+{
+    generator().push({valueForSpot(6), valueForSpot(12)});
+    f().civmove_Timer();
+    f().civcheck.setValue(1);
+    press({20, 150});    // on civ1 at spot 6
+    release({300, 250}); // released over civ2 at spot 12
+    EXPECT_TRUE(boxes().shown().empty());
+    click({300, 250}, Qt::MiddleButton);
+    EXPECT_EQ(boxes().shown().size(), 1u);
+}
+
+TEST_F(MouseRouting, APressOnALabelOrAShowingExplosionIsNoMiss)
+{
+    click({70, 300}); // the Difficulty label
+    EXPECT_FALSE(f().boomtime.enabled());
+    f().Inst.setVisible(true);
+    click({150, 220});
+    EXPECT_FALSE(f().boomtime.enabled());
+
+    drawTheRestByChance();
+    click({150, 100}); // a miss
+    clock().advance(300);
+    ASSERT_TRUE(f().boom1.visible());
+    click({150, 100}); // on the showing first picture
+    EXPECT_EQ(f().boom1.left(), 150 * 15 - 480);
+    click({20, 20}); // beside it: on the map again
+    EXPECT_EQ(f().boom1.left(), 20 * 15 - 480);
+}
+
+TEST_F(MouseRouting, TheTargetBelowTheWindowsEdgeCannotBePressedThere)
+{
+    generator().push({valueForSpot(13), 0.5f});
+    f().moveT_Timer();
+    click({240, 326}); // the lowest row of the map, over the target's top part
+    EXPECT_EQ(boxes().shown().size(), 1u);
+    EXPECT_EQ(f().Despot.top(), 4080);
+}
