@@ -24,24 +24,29 @@ private:
     QTimer m_timer;
 };
 
-// Holds back the player's input to the owner window while a message box is open. Qt's own
-// modality would also hold back the window manager's close request, and the player must be
-// able to close the game with a box open.
-class InputBlocker final : public QObject {
+// Keeps a message box modal to its owner window in the way the game needs: the player's input
+// to the window is held back while the box is open, but the window can still be closed, and
+// closing it ends the box. Qt's own modality would refuse the window manager's close request.
+class BoxGuard final : public QObject {
 public:
-    explicit InputBlocker(QWidget* owner)
+    BoxGuard(QWidget* owner, QMessageBox& box)
         : m_owner(owner)
+        , m_box(box)
     {
         qApp->installEventFilter(this);
     }
-    ~InputBlocker() override { qApp->removeEventFilter(this); }
+    ~BoxGuard() override { qApp->removeEventFilter(this); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (!isInput(event->type()) || !m_owner || !watched->isWidgetType())
+        if (!m_owner || !watched->isWidgetType())
             return false;
-        return static_cast<QWidget*>(watched)->window() == m_owner;
+        if (watched == m_owner && event->type() == QEvent::Close) {
+            m_box.done(QMessageBox::Ok);
+            return false;
+        }
+        return isInput(event->type()) && static_cast<QWidget*>(watched)->window() == m_owner;
     }
 
 private:
@@ -64,6 +69,7 @@ private:
     }
 
     QPointer<QWidget> m_owner;
+    QMessageBox& m_box;
 };
 
 QString toQString(std::string_view text)
@@ -83,12 +89,12 @@ void QtServices::showMessage(std::string_view text, std::string_view title)
     QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), QMessageBox::Ok,
                     m_owner);
     box.setWindowModality(Qt::NonModal);
-    InputBlocker blocker(m_owner);
+    BoxGuard guard(m_owner, box);
     QEventLoop loop;
     QObject::connect(&box, &QMessageBox::finished, &loop, &QEventLoop::quit);
     box.show();
     box.activateWindow();
-    // Timers go on ticking in this loop. Ending the program ends it as well.
+    // Timers go on ticking in this loop.
     loop.exec();
 }
 

@@ -42,7 +42,8 @@ void Timer::halt()
 
 void Timer::restart()
 {
-    if (running())
+    // Once the form is unloaded nothing starts a timer again, not even a handler on its way out.
+    if (running() && !m_form.unloaded())
         m_backend->start(m_interval);
     else
         m_backend->stop();
