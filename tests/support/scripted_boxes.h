@@ -20,6 +20,8 @@ public:
 
     // Queues what the next box does while it is open; boxes beyond the queue answer at once.
     void whileOpen(WhileOpen action) { m_actions.push_back(std::move(action)); }
+    // What every box beyond the queue does while it is open.
+    void whileAnyOpen(WhileOpen action) { m_otherwise = std::move(action); }
     void show(std::string text, std::string title);
 
     const std::vector<ShownBox>& shown() const { return m_shown; }
@@ -27,6 +29,7 @@ public:
 
 private:
     std::deque<WhileOpen> m_actions;
+    WhileOpen m_otherwise;
     std::vector<ShownBox> m_shown;
     int m_open = 0;
 };
