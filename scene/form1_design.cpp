@@ -74,7 +74,7 @@ platform::FormDesign makeDesign()
     form.clientWidth = 6030;
     form.clientHeight = 4920;
     form.icon = ":/pictures/dart.ico";
-    form.pointer = {.picture = ":/pictures/dart.ico", .hotX = 1, .hotY = 1};
+    form.pointer = {.picture = ":/pictures/dart.ico", .hotX = 0, .hotY = 0};
 
     for (const Placement& p : kPlacements)
         form.controls.push_back({.name = p.name,

@@ -26,6 +26,11 @@ FormWindow::FormWindow(Form& form, const FormDesign& design)
         const QPixmap dart(QString::fromStdString(design.pointer.picture));
         setCursor(QCursor(dart, design.pointer.hotX, design.pointer.hotY));
     }
+    // The desktop's classic 8-point dialog font is 11 pixels high at 96 dpi; the layout's
+    // captions are sized for it, and Qt's larger default would clip "Difficulty".
+    QFont classic = font();
+    classic.setPixelSize(11);
+    setFont(classic);
     // The form's MouseMove reports the pointer over its uncovered surface without a button held.
     setMouseTracking(true);
 }

@@ -9,15 +9,17 @@ namespace platform {
 void applyBackground(QWidget* widget, SystemColour colour)
 {
     QPalette palette = widget->palette();
+    // Buttons fill with the Button role, other widgets with Window: colour the one it uses.
+    const QPalette::ColorRole role = widget->backgroundRole();
     switch (colour) {
     case SystemColour::Default:
         return;
     case SystemColour::InactiveTitleBar:
         // Qt has no role for a title bar; this is the classic desktop's inactive caption grey.
-        palette.setColor(QPalette::Window, QColor(128, 128, 128));
+        palette.setColor(role, QColor(128, 128, 128));
         break;
     case SystemColour::WindowBackground:
-        palette.setColor(QPalette::Window, palette.color(QPalette::Base));
+        palette.setColor(role, palette.color(QPalette::Base));
         break;
     }
     widget->setPalette(palette);

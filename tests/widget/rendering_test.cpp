@@ -1,0 +1,109 @@
+// What the shown window looks like: pictures over the map, system colours, pointers.
+#include "game/spots.h"
+#include "shown_form.h"
+
+#include <QCursor>
+#include <QImage>
+
+using testing_support::ShownForm1Test;
+using testing_support::valueForSpot;
+
+namespace {
+
+class Rendering : public ShownForm1Test {
+protected:
+    QImage render() { return f().window()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    // The map as it is drawn under a point of the client area, with nothing over it.
+    QRgb mapAt(QPoint at)
+    {
+        const QImage map =
+            f().Iraq.widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return map.pixel(at);
+    }
+};
+
+} // namespace
+
+TEST_F(Rendering, ThePicturesShowTheMapThroughTheirTransparentCornersOnly)
+{
+    showTargetAtSpot(8); // target at 144, 136 px
+    generator().push({valueForSpot(2), valueForSpot(12)});
+    f().civmove_Timer();
+    f().civcheck.setValue(1); // civ1 at spot 2 (224, 0), civ2 at spot 12 (296, 208)
+    f().Iraq.raiseMouseDown(platform::LeftButton, 0, 1500, 4000);
+    f().boomtime_Timer(); // the first explosion picture, centred on 100, 267 px
+
+    const QImage shown = render();
+    struct Picture {
+        const platform::Image* image;
+        int width, height;
+    };
+    for (const Picture& p :
+         {Picture{&f().Despot, 56, 69}, Picture{&f().civ2, 71, 78}, Picture{&f().boom1, 64, 64}}) {
+        SCOPED_TRACE(p.image->name());
+        const QPoint topLeft = p.image->widget()->pos();
+        EXPECT_EQ(p.image->widget()->size(), QSize(p.width, p.height));
+        // A transparent corner shows the map exactly as it is drawn there.
+        EXPECT_EQ(shown.pixel(topLeft), mapAt(topLeft));
+        // The opaque centre shows the picture's own colour, not the map's.
+        const QPoint centre = topLeft + QPoint(p.width / 2, p.height / 2);
+        const QImage own =
+            p.image->widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(shown.pixel(centre), own.pixel(p.width / 2, p.height / 2));
+        EXPECT_NE(shown.pixel(centre), mapAt(centre));
+    }
+}
+
+TEST_F(Rendering, TheMapIsStretchedOverTheWholeClientAreaButTheStrips)
+{
+    EXPECT_EQ(f().Iraq.widget()->geometry(), QRect(0, 0, 401, 327));
+    EXPECT_EQ(f().window()->size(), QSize(402, 328));
+    const QImage shown = render();
+    // The strips show the form's own colour, which the map's white ground is not.
+    const QRgb strip = shown.pixel(401, 100);
+    EXPECT_EQ(shown.pixel(200, 327), strip);
+    EXPECT_EQ(QColor(strip), f().window()->palette().color(QPalette::Window));
+    EXPECT_EQ(shown.pixel(0, 0), qRgb(255, 255, 255));
+}
+
+TEST_F(Rendering, TheCheckBoxAndInstructionsUseTheInactiveTitleBarGrey)
+{
+    f().Inst.setVisible(true);
+    const QImage shown = render();
+    const QRgb grey = qRgb(128, 128, 128);
+    const QRect box = f().civcheck.widget()->geometry();
+    EXPECT_EQ(shown.pixel(box.right() - 2, box.bottom() - 2), grey);
+    const QRect inst = f().Inst.widget()->geometry();
+    EXPECT_EQ(shown.pixel(inst.right() - 3, inst.bottom() - 3), grey);
+    // The single-line border around the instructions.
+    EXPECT_NE(shown.pixel(inst.right(), inst.bottom() - 3), grey);
+    const QRect label = f().Difficulty.widget()->geometry();
+    EXPECT_EQ(QColor(shown.pixel(label.right(), label.top())),
+              f().Difficulty.widget()->palette().color(QPalette::Base));
+}
+
+TEST_F(Rendering, TheCaptionsFitTheirControls)
+{
+    for (const platform::Control* control : std::initializer_list<const platform::Control*>{
+             &f().Difficulty, &f().civcheck, &f().Instructions, &f().Credits}) {
+        const QWidget* widget = control->widget();
+        EXPECT_LE(widget->sizeHint().width(), widget->width() + 1) << control->name();
+    }
+}
+
+TEST_F(Rendering, TheDartPointsOverTheMapPicturesAndLabelsAndTheArrowOverTheRest)
+{
+    const QCursor dart = f().window()->cursor();
+    EXPECT_EQ(dart.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(dart.hotSpot(), QPoint(0, 0));
+    EXPECT_EQ(dart.pixmap().size(), QSize(32, 32));
+    for (const platform::Control* control : std::initializer_list<const platform::Control*>{
+             &f().Iraq, &f().Despot, &f().civ1, &f().boom1, &f().Inst, &f().Difficulty})
+        EXPECT_EQ(control->widget()->cursor().shape(), Qt::BitmapCursor) << control->name();
+    for (const platform::Control* control : std::initializer_list<const platform::Control*>{
+             &f().civcheck, &f().Creditbox, &f().Diff, &f().Instructions, &f().Credits})
+        EXPECT_EQ(control->widget()->cursor().shape(), Qt::ArrowCursor) << control->name();
+    EXPECT_FALSE(f().window()->windowIcon().isNull());
+    EXPECT_EQ(f().window()->windowIcon().availableSizes().size(), 2);
+}

@@ -1,0 +1,57 @@
+// Hands the dart to icotool as PNGs whose transparent pixels become the icon's AND mask.
+#include "tools/assetgen/icon_file.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <stdexcept>
+
+namespace assetgen {
+namespace {
+
+// icotool reads alpha, not a transparent index: the transparent index becomes alpha 0
+// (black, a colour the dart already uses, so it takes no extra palette slot).
+QImage withAlpha(const Sprite& sprite)
+{
+    QImage argb(sprite.image.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y)
+        for (int x = 0; x < argb.width(); ++x) {
+            int index = sprite.image.pixelIndex(x, y);
+            argb.setPixel(x, y,
+                          index == sprite.transparentIndex ? qRgba(0, 0, 0, 0)
+                                                           : sprite.image.color(index));
+        }
+    return argb;
+}
+
+} // namespace
+
+QByteArray encodeIcon(const QList<Sprite>& images, const QString& icotool)
+{
+    QTemporaryDir work;
+    if (!work.isValid())
+        throw std::runtime_error("icon: cannot make a temporary folder");
+    QStringList arguments{"--create", "--bit-depth=4", "--output=" + work.filePath("icon.ico")};
+    for (int i = 0; i < images.size(); ++i) {
+        QString png = work.filePath(QString("image%1.png").arg(i));
+        if (!withAlpha(images[i]).save(png, "PNG"))
+            throw std::runtime_error("icon: cannot write " + png.toStdString());
+        arguments << png;
+    }
+
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(icotool, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        throw std::runtime_error("icon: " + icotool.toStdString() +
+                                 " failed: " + process.errorString().toStdString() + " " +
+                                 process.readAll().toStdString());
+
+    QFile icon(work.filePath("icon.ico"));
+    if (!icon.open(QIODevice::ReadOnly))
+        throw std::runtime_error("icon: icotool wrote no file");
+    return icon.readAll();
+}
+
+} // namespace assetgen
