@@ -17,6 +17,9 @@ public:
     virtual ~AccessProbe() = default;
     // Called before the access takes effect; a run-time error thrown here fails the access.
     virtual void onAccess(const Access& access) = 0;
+    // Around every handler the form runs; handlers nest while one waits in a message box.
+    virtual void onHandlerStart() {}
+    virtual void onHandlerEnd() {}
 };
 
 } // namespace platform

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <new>
+#include <optional>
 #include <stdexcept>
 
 namespace platform {
@@ -108,17 +109,25 @@ void Form::dispatch(const std::function<void()>& handler)
 {
     if (m_unloaded || !handler)
         return;
+    std::optional<RuntimeError> failure;
+    if (m_probe)
+        m_probe->onHandlerStart();
     try {
         handler();
     } catch (const FormUnloaded&) {
         // The window closed while the handler waited; what it had left to do is void.
     } catch (const RuntimeError& error) {
-        reportError(error);
+        failure = error;
     } catch (const std::bad_alloc&) {
-        reportError(RuntimeError(7, "Out of memory"));
+        failure = RuntimeError(7, "Out of memory");
     } catch (const std::exception& error) {
-        reportError(RuntimeError(51, std::string("Internal error: ") + error.what()));
+        failure = RuntimeError(51, std::string("Internal error: ") + error.what());
     }
+    if (m_probe)
+        m_probe->onHandlerEnd();
+    // Reported once the handler is gone: the box belongs to the runtime, not to the handler.
+    if (failure)
+        reportError(*failure);
 }
 
 void Form::reportError(const RuntimeError& error)

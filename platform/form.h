@@ -49,6 +49,7 @@ public:
 
     // Tells the probe of each property access before it takes effect; tests set one.
     void setAccessProbe(AccessProbe* probe) { m_probe = probe; }
+    AccessProbe* accessProbe() const { return m_probe; }
     void noteAccess(const Access& access)
     {
         if (m_probe)
