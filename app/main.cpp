@@ -10,6 +10,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Blastmap"));
     QApplication::setApplicationVersion(QStringLiteral("1.02.0002"));
+    // Matches the running window to its desktop entry, for the taskbar's icon and grouping.
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Blastmap"));
 
     platform::QtServices services;
     game::Form1 form(services);

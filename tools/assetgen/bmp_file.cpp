@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 namespace assetgen {
@@ -33,6 +34,11 @@ QByteArray encodeBmp(const QImage& indexed)
     QImage image = indexed;
     image.setDotsPerMeterX(2835);
     image.setDotsPerMeterY(2835);
+    // A QImage leaves the bytes that align each scanline uninitialised and Qt's writer copies
+    // them as the file's row padding; clear them so that every run writes the same file.
+    for (int row = 0; row < image.height(); ++row)
+        std::memset(image.scanLine(row) + image.width(), 0,
+                    static_cast<std::size_t>(image.bytesPerLine() - image.width()));
 
     QByteArray bytes;
     QBuffer buffer(&bytes);

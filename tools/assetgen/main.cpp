@@ -1,4 +1,5 @@
 // blastmap-assetgen OUTDIR: draws every picture of the game and writes its files into OUTDIR.
+#include "tools/assetgen/app_icons.h"
 #include "tools/assetgen/bmp_file.h"
 #include "tools/assetgen/gif_file.h"
 #include "tools/assetgen/icon_file.h"
@@ -78,6 +79,10 @@ int main(int argc, char** argv)
         writeFile(folder, "dart.ico",
                   assetgen::encodeIcon({assetgen::drawDart(32), assetgen::drawDart(16)},
                                        QStringLiteral(BLASTMAP_ICOTOOL)));
+
+        // Not embedded: installed for desktop menus (packaging/).
+        for (int size : assetgen::appIconSizes())
+            writeFile(folder, QString("app_icon_%1.png").arg(size), assetgen::encodeAppIcon(size));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "blastmap-assetgen: %s\n", error.what());
         return 1;
