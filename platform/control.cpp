@@ -9,6 +9,7 @@ namespace platform {
 Control::Control(Form& form, const ControlDesign& design)
     : m_form(form)
     , m_name(design.name)
+    , m_accessibleName(design.accessibleName)
     , m_kind(design.kind)
     , m_left(design.left)
     , m_top(design.top)
@@ -24,6 +25,8 @@ void Control::attach(QWidget* widget)
 {
     m_widget = widget;
     m_widget->setObjectName(QString::fromStdString(m_name));
+    if (!m_accessibleName.empty())
+        m_widget->setAccessibleName(QString::fromStdString(m_accessibleName));
     m_widget->resize(twipsToPixels(m_width), twipsToPixels(m_height));
     place();
     m_widget->setVisible(m_visible);

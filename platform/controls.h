@@ -57,6 +57,7 @@ private:
 
     Form& m_form;
     std::string m_name;
+    std::string m_accessibleName;
     ControlKind m_kind;
     float m_left;
     float m_top;

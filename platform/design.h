@@ -35,6 +35,8 @@ struct ControlDesign {
     SystemColour background = SystemColour::Default;
     bool border = false; // a single-line border around a label
     int tabIndex = -1;   // -1: takes no place in the tab order
+    // What a screen reader calls the control where its own text does not say it.
+    std::string accessibleName;
     std::int16_t checkValue = 0;
     ScrollRange range;
 };
@@ -53,7 +55,8 @@ struct PointerDesign {
 
 struct FormDesign {
     std::string caption;
-    float clientWidth = 0; // twips
+    std::string accessibleDescription; // what a screen reader says of the window
+    float clientWidth = 0;             // twips
     float clientHeight = 0;
     std::string icon;      // resource path of the window icon
     PointerDesign pointer; // over the form, its images and its labels

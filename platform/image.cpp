@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/widgets/accessible_role.h"
 #include "platform/widgets/mouse_routing.h"
 
 #include <QMouseEvent>
@@ -74,6 +75,8 @@ Image::Image(Form& form, const ControlDesign& design, QWidget* parent)
     : Control(form, design)
 {
     auto* widget = new ImageWidget(*this, parent);
+    // A picture is a graphic to a screen reader, not the bare client area of a QWidget.
+    setAccessibleRole(widget, QAccessible::Graphic);
     attach(widget);
     widget->setPicture(design.picture, design.stretch);
     keepMouseEvents(widget);

@@ -18,6 +18,9 @@ Label::Label(Form& form, const ControlDesign& design, QWidget* parent)
         label->setLineWidth(1);
     }
     applyBackground(label, design.background);
+    // A named label still has its text read out, as the description.
+    if (!design.accessibleName.empty())
+        label->setAccessibleDescription(label->text());
     attach(label);
     keepMouseEvents(label);
 }

@@ -55,6 +55,14 @@ constexpr std::pair<const char*, const char*> kPictures[] = {
     {"Despot", ":/pictures/target.gif"},        {"Iraq", ":/pictures/map.bmp"},
 };
 
+// Names a screen reader gives the controls whose own text does not say what they are.
+constexpr std::pair<const char*, const char*> kAccessibleNames[] = {
+    {"Iraq", "Map of Iraq"},  {"Despot", "Target"},         {"Deboom", "Target, hit"},
+    {"boom1", "Explosion"},   {"boom2", "Explosion"},       {"civ1", "Civilian"},
+    {"civ2", "Civilian"},     {"civboom", "Civilian, hit"}, {"Inst", "Instructions"},
+    {"Creditbox", "Credits"}, {"Diff", "Difficulty"},
+};
+
 constexpr const char* kHiddenAtStart[] = {"Creditbox", "civboom", "civ1", "civ2",  "Deboom",
                                           "boom2",     "boom1",   "Inst", "Despot"};
 
@@ -71,6 +79,8 @@ platform::FormDesign makeDesign()
 {
     platform::FormDesign form;
     form.caption = std::string(kCaption);
+    form.accessibleDescription =
+        "Press the target when he pops up on the map; spare the civilians.";
     form.clientWidth = 6030;
     form.clientHeight = 4920;
     form.icon = ":/pictures/dart.ico";
@@ -87,6 +97,8 @@ platform::FormDesign makeDesign()
         named(form, name).tabIndex = index;
     for (const auto& [name, picture] : kPictures)
         named(form, name).picture = picture;
+    for (const auto& [name, accessibleName] : kAccessibleNames)
+        named(form, name).accessibleName = accessibleName;
     for (const char* name : kHiddenAtStart)
         named(form, name).visible = false;
 

@@ -2,6 +2,7 @@
 
 #include "platform/form.h"
 #include "platform/twips.h"
+#include "platform/widgets/accessible_role.h"
 #include "platform/widgets/mouse_routing.h"
 
 #include <QCloseEvent>
@@ -17,7 +18,11 @@ FormWindow::FormWindow(Form& form, const FormDesign& design)
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_form(form)
 {
+    // Before anything else: Qt makes and keeps a widget's accessible interface on first need.
+    setAccessibleRole(this, QAccessible::Window);
     setWindowTitle(QString::fromStdString(design.caption));
+    setAccessibleName(windowTitle());
+    setAccessibleDescription(QString::fromStdString(design.accessibleDescription));
     // Nothing in the layout follows a change of size, so the frame keeps the design's size.
     setFixedSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
     if (!design.icon.empty())

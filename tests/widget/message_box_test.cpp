@@ -3,6 +3,7 @@
 #include "platform/qt_services.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
@@ -59,6 +60,12 @@ TEST(RealMessageBox, HasTheTextOneOkButtonNoIconAndTheGamesTitle)
         EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
         EXPECT_EQ(box.buttons().size(), 1);
         EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
+        // A screen reader hears it as Qt's own message boxes: an alert with its text.
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(&box);
+        EXPECT_EQ(spoken->role(), QAccessible::AlertMessage);
+        EXPECT_TRUE(spoken->text(QAccessible::Value).contains("Hello, player") ||
+                    spoken->text(QAccessible::Description).contains("Hello, player") ||
+                    spoken->text(QAccessible::Name).contains("Hello, player"));
         box.button(QMessageBox::Ok)->click();
         return true;
     });

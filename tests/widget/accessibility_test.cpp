@@ -1,0 +1,89 @@
+// What a screen reader finds: every control with a name and a role, read through Qt's
+// accessibility interfaces.
+#include "shown_form.h"
+
+#include <QAccessible>
+#include <map>
+
+using testing_support::ShownForm1Test;
+
+namespace {
+
+struct Announced {
+    QAccessible::Role role;
+    QString name;
+    bool invisible;
+};
+
+class Accessibility : public ShownForm1Test {
+protected:
+    // The window's accessible children, by the object name of their widget.
+    std::map<std::string, Announced> children()
+    {
+        std::map<std::string, Announced> found;
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(f().window());
+        for (int i = 0; i < window->childCount(); ++i) {
+            QAccessibleInterface* child = window->child(i);
+            found[child->object()->objectName().toStdString()] = {
+                child->role(), child->text(QAccessible::Name), child->state().invisible != 0};
+        }
+        return found;
+    }
+};
+
+} // namespace
+
+TEST_F(Accessibility, TheWindowIsAnnouncedByItsCaptionAndPurpose)
+{
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(f().window());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), "Blastmap");
+    EXPECT_FALSE(window->text(QAccessible::Description).isEmpty());
+}
+
+TEST_F(Accessibility, EveryControlHasANameAndTheRoleOfWhatItIs)
+{
+    const std::map<std::string, std::pair<QAccessible::Role, QString>> expected = {
+        {"Iraq", {QAccessible::Graphic, "Map of Iraq"}},
+        {"Despot", {QAccessible::Graphic, "Target"}},
+        {"Deboom", {QAccessible::Graphic, "Target, hit"}},
+        {"boom1", {QAccessible::Graphic, "Explosion"}},
+        {"boom2", {QAccessible::Graphic, "Explosion"}},
+        {"civ1", {QAccessible::Graphic, "Civilian"}},
+        {"civ2", {QAccessible::Graphic, "Civilian"}},
+        {"civboom", {QAccessible::Graphic, "Civilian, hit"}},
+        {"civcheck", {QAccessible::CheckBox, "Civilian"}},
+        {"Diff", {QAccessible::ScrollBar, "Difficulty"}},
+        {"Difficulty", {QAccessible::StaticText, "Difficulty"}},
+        {"Instructions", {QAccessible::Button, "Instructions"}},
+        {"Credits", {QAccessible::Button, "Credits!"}},
+        {"Inst", {QAccessible::StaticText, "Instructions"}},
+        {"Creditbox", {QAccessible::EditableText, "Credits"}},
+    };
+    const auto found = children();
+    EXPECT_EQ(found.size(), expected.size());
+    for (const auto& [name, roleAndName] : expected) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(found.contains(name));
+        EXPECT_EQ(found.at(name).role, roleAndName.first);
+        EXPECT_EQ(found.at(name).name, roleAndName.second);
+    }
+}
+
+TEST_F(Accessibility, WhatIsHiddenIsAnnouncedAsInvisibleAndFollowsThePlay)
+{
+    EXPECT_TRUE(children().at("Despot").invisible);
+    EXPECT_FALSE(children().at("Iraq").invisible);
+    showTargetAtSpot(3);
+    EXPECT_FALSE(children().at("Despot").invisible);
+    f().Credits.raiseClick();
+    EXPECT_FALSE(children().at("Creditbox").invisible);
+    EXPECT_EQ(children().at("Credits").name, "Done");
+}
+
+TEST_F(Accessibility, TheInstructionsAreReadOutInFull)
+{
+    QAccessibleInterface* inst = QAccessible::queryAccessibleInterface(f().Inst.widget());
+    EXPECT_TRUE(inst->text(QAccessible::Description).startsWith("Pretty simple, really"));
+}
