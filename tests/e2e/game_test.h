@@ -1,0 +1,47 @@
+// The fixture of the end-to-end tests: a fresh game in a fresh Xvfb for every test.
+#pragma once
+
+#include "tests/e2e/game_session.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace e2e {
+
+class GameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        try {
+            m_game = std::make_unique<GameSession>();
+        } catch (const std::exception& error) {
+            FAIL() << error.what();
+        }
+    }
+
+    // A game that ended before the test asked it to has crashed or quit on its own.
+    void TearDown() override
+    {
+        if (m_game && !m_closeRequested && !m_game->process().running())
+            ADD_FAILURE() << "the game ended by itself: "
+                          << describeWaitStatus(*m_game->process().waitForExit(milliseconds(0)));
+    }
+
+    GameSession& game() { return *m_game; }
+
+    // Asks the window to close and expects the game to exit with status 0.
+    void expectCleanExitOnClose()
+    {
+        m_closeRequested = true;
+        game().requestClose();
+        const std::optional<int> status = game().process().waitForExit(milliseconds(15000));
+        ASSERT_TRUE(status.has_value()) << "the game still runs 15 s after WM_DELETE_WINDOW";
+        EXPECT_EQ(describeWaitStatus(*status), describeWaitStatus(0));
+    }
+
+private:
+    std::unique_ptr<GameSession> m_game;
+    bool m_closeRequested = false;
+};
+
+} // namespace e2e

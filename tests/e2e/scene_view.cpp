@@ -1,0 +1,91 @@
+// Finds the game's pictures on a capture by comparing it pixel by pixel with the pictures.
+#include "tests/e2e/scene_view.h"
+
+#include "tests/e2e/pictures.h"
+
+#include <stdexcept>
+
+namespace e2e {
+namespace {
+
+QImage required(const char* name)
+{
+    QImage picture = embeddedPicture(name);
+    if (picture.isNull())
+        throw std::runtime_error(std::string("the program embeds no picture ") + name);
+    return picture;
+}
+
+// A sprite partly covered by another one still counts as shown: a civilian loses at most 14 of
+// its 78 rows under the other one.
+constexpr double kShownSprite = 0.6;
+// A picture that nothing covers shows whole, barring a few pixels of a neighbour.
+constexpr double kShownWhole = 0.9;
+
+} // namespace
+
+const GamePictures& gamePictures()
+{
+    static const GamePictures pictures{
+        .map = required("map.bmp").scaled(kMapArea.size(), Qt::IgnoreAspectRatio,
+                                          Qt::FastTransformation),
+        .target = required("target.gif"),
+        .hitTarget = required("hit_target.gif"),
+        .civilian = required("civilian.gif"),
+        .explosion1 = required("explosion1.gif"),
+        .explosion2 = required("explosion2.gif"),
+    };
+    return pictures;
+}
+
+bool mapIsDrawn(const QImage& screen)
+{
+    // Controls lie over parts of the map; most of it shows.
+    return shownFraction(screen, gamePictures().map, kMapArea.topLeft()) > 0.8;
+}
+
+std::vector<QPoint> spotsHolding(const QRect& bounds, QSize pictureSize)
+{
+    std::vector<QPoint> result;
+    for (QPoint spot : kSpots)
+        if (!bounds.isEmpty() && QRect(spot, pictureSize).contains(bounds))
+            result.push_back(spot);
+    return result;
+}
+
+std::vector<QPoint> spotsShowing(const QImage& screen, const QImage& picture, double minimum)
+{
+    std::vector<QPoint> result;
+    for (QPoint spot : kSpots)
+        if (shownFraction(screen, picture, spot) >= minimum)
+            result.push_back(spot);
+    return result;
+}
+
+std::optional<QPoint> targetSpot(const QImage& screen)
+{
+    // Three quarters of the target's pixels are also the hit picture's.
+    const GamePictures& pictures = gamePictures();
+    for (QPoint spot : kSpots)
+        if (shownFraction(screen, pictures.target, spot) >= kShownSprite &&
+            shownFraction(screen, pictures.target, spot, &pictures.hitTarget) >= kShownSprite)
+            return spot;
+    return std::nullopt;
+}
+
+bool hitShownAt(const QImage& screen, QPoint spot)
+{
+    return shownFraction(screen, gamePictures().hitTarget, spot) >= kShownWhole;
+}
+
+std::vector<QPoint> civilianSpots(const QImage& screen)
+{
+    return spotsShowing(screen, gamePictures().civilian, kShownSprite);
+}
+
+bool showsBareMap(const QImage& screen, const QRect& area)
+{
+    return sameArea(screen, gamePictures().map, area.intersected(kMapArea));
+}
+
+} // namespace e2e

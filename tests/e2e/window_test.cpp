@@ -1,0 +1,98 @@
+// The window as a window manager sees it, and the first seconds of a game.
+#include "tests/e2e/game_test.h"
+#include "tests/e2e/pictures.h"
+#include "tests/e2e/play_steps.h"
+#include "tests/e2e/scene_view.h"
+#include "tests/e2e/x_windows.h"
+
+#include <algorithm>
+#include <thread>
+
+namespace e2e {
+namespace {
+
+using WindowTest = GameTest;
+
+TEST_F(WindowTest, TheWindowIsCalledBlastmapHasAFixedClientAreaAnIconAndTakesDeleteRequests)
+{
+    EXPECT_EQ(windowName(game().display(), game().window()), "Blastmap");
+    EXPECT_EQ(game().geometry().size(), kClientSize);
+
+    const SizeHints hints = normalHints(game().display(), game().window());
+    EXPECT_TRUE(hints.hasMinimum);
+    EXPECT_TRUE(hints.hasMaximum);
+    EXPECT_EQ(hints.minimum, kClientSize);
+    EXPECT_EQ(hints.maximum, kClientSize);
+
+    // _NET_WM_ICON: width, height, then that many ARGB pixels, for one size or more.
+    const std::vector<unsigned long> icon =
+        longProperty(game().display(), game().window(), "_NET_WM_ICON", "CARDINAL");
+    ASSERT_GE(icon.size(), 3u) << "no _NET_WM_ICON";
+    const unsigned long width = icon[0];
+    const unsigned long height = icon[1];
+    EXPECT_GT(width, 0u);
+    EXPECT_GT(height, 0u);
+    ASSERT_GE(icon.size(), 2 + width * height);
+    const bool drawn = std::any_of(icon.begin() + 2, icon.begin() + 2 + width * height,
+                                   [](unsigned long argb) { return (argb >> 24) != 0; });
+    EXPECT_TRUE(drawn) << "the icon is fully transparent";
+
+    EXPECT_TRUE(supportsProtocol(game().display(), game().window(), "WM_DELETE_WINDOW"));
+}
+
+TEST_F(WindowTest, NothingChangesOnScreenInTheFirstTwoAndAHalfSeconds)
+{
+    const QImage first = game().capture();
+    EXPECT_TRUE(showsBareMap(first, QRect(kSpots[0], kTargetSize)));
+    EXPECT_EQ(countColour(first, kTargetOlive, first.rect()), 0);
+    EXPECT_EQ(countColour(first, kCivilianHelmet, first.rect()), 0);
+
+    const long long startedAt = msSince(game().launchedAt());
+    long long lastCompared = startedAt;
+    int captures = 0;
+    while (msSince(game().launchedAt()) < 2500) {
+        const QImage screen = game().capture();
+        const long long at = msSince(game().launchedAt());
+        if (at >= 2500)
+            break;
+        ++captures;
+        lastCompared = at;
+        ASSERT_EQ(differingPixels(first, screen, first.rect()), 0)
+            << "the screen changed " << at << " ms after the launch";
+        std::this_thread::sleep_for(milliseconds(20));
+    }
+    // A machine too slow to show the window well before 2.5 s proves nothing here.
+    EXPECT_GE(lastCompared - startedAt, 1000)
+        << captures << " captures from " << startedAt << " ms to " << lastCompared << " ms";
+}
+
+TEST_F(WindowTest, TheFirstTargetShowsAboutThreeSecondsInAtOneOfTheSpotsForAboutSixHundredMs)
+{
+    std::optional<QImage> shown = waitForScreen(game(), milliseconds(9000), [](const QImage& s) {
+        return countColour(s, kTargetOlive, s.rect()) > 0;
+    });
+    const long long shownAt = msSince(game().launchedAt());
+    ASSERT_TRUE(shown) << "no target within 9 s";
+    // The game's timer starts after the launch, so it cannot be early; it may be late.
+    EXPECT_GE(shownAt, 2900);
+    EXPECT_LE(shownAt, 3000 + 2500);
+
+    const QRect olive = colourBounds(*shown, kTargetOlive);
+    const std::vector<QPoint> holders = spotsHolding(olive, kTargetSize);
+    ASSERT_EQ(holders.size(), 1u) << "olive at " << olive.x() << "," << olive.y() << " "
+                                  << olive.width() << "x" << olive.height();
+    EXPECT_GE(shownFraction(*shown, gamePictures().target, holders.front()), 0.9);
+
+    const std::optional<QImage> hidden =
+        waitForScreen(game(), milliseconds(3000),
+                      [](const QImage& s) { return countColour(s, kTargetOlive, s.rect()) == 0; });
+    const long long shownFor = msSince(game().launchedAt()) - shownAt;
+    ASSERT_TRUE(hidden) << "the target never hid";
+    EXPECT_TRUE(showsBareMap(*hidden, QRect(holders.front(), kTargetSize)));
+    // Up 650 ms: both ends are seen with the same lag, so only the jitter of a busy machine.
+    EXPECT_GE(shownFor, 450);
+    EXPECT_LE(shownFor, 650 + 450);
+}
+
+} // namespace
+} // namespace e2e
