@@ -18,11 +18,12 @@ GameSession::GameSession()
 }
 
 GameSession::GameSession(const Options& options)
+    : m_scale(options.scale)
 {
     if (!hasXTest(display()))
         throw std::runtime_error("the X server has no XTest extension");
     // The pointer rests off the window until a test moves it, as a player's would.
-    movePointer(display(), {790, 590});
+    movePointer(display(), {1270, 1010});
     std::vector<std::string> command = options.launcher;
     // The build beside the tests, unless the environment names another build to check.
     const char* program = std::getenv("BLASTMAP_E2E_PROGRAM");
@@ -33,7 +34,8 @@ GameSession::GameSession(const Options& options)
     m_game = std::make_unique<ChildProcess>(
         command,
         std::vector<std::string>{"DISPLAY=" + m_server.displayName(), "QT_QPA_PLATFORM=xcb",
-                                 "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/bus"},
+                                 "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/bus",
+                                 "QT_SCALE_FACTOR=" + std::to_string(m_scale)},
         false);
     if (!waitUntil(
             options.startTimeout, [this] { return !m_game->running() || findWindow(); },
@@ -47,10 +49,10 @@ bool GameSession::findWindow()
 {
     for (XWindow window : viewableWindowsNamed(display(), "Blastmap")) {
         // Qt also keeps a hidden 1x1 window of the same name; the game window is the big one.
-        if (rootGeometry(display(), window).size() != kClientSize)
+        if (rootGeometry(display(), window).size() != kClientSize * m_scale)
             continue;
         const QImage screen = captureWindow(display(), window);
-        if (!screen.isNull() && mapIsDrawn(screen)) {
+        if (!screen.isNull() && mapIsDrawn(screen.scaled(kClientSize))) {
             m_window = window;
             return true;
         }

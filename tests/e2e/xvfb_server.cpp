@@ -68,7 +68,7 @@ bool XvfbServer::tryDisplay(int number)
     if (lockExists(number) || somebodyAnswers(name))
         return false;
     auto server = std::make_unique<ChildProcess>(
-        std::vector<std::string>{"/usr/bin/Xvfb", name, "-screen", "0", "800x600x24", "-noreset",
+        std::vector<std::string>{"/usr/bin/Xvfb", name, "-screen", "0", "1280x1024x24", "-noreset",
                                  "-nolisten", "tcp"},
         std::vector<std::string>{}, true);
     Display* display = nullptr;

@@ -11,8 +11,9 @@ namespace e2e {
 
 class XvfbServer {
 public:
-    // Starts `Xvfb :N -screen 0 800x600x24 -noreset` on the first free display from a
-    // per-process starting point and connects to it. Throws std::runtime_error if none starts.
+    // Starts `Xvfb :N -screen 0 1280x1024x24 -noreset` (room for the window at scale 2) on the
+    // first free display from a per-process starting point and connects to it. Throws
+    // std::runtime_error if none starts.
     XvfbServer();
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;
