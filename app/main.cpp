@@ -1,5 +1,6 @@
 // Blastmap: starts the game's one window on the real timers, message boxes and generator.
 #include "game/form1.h"
+#include "platform/font_warm_up.h"
 #include "platform/form.h"
 #include "platform/qt_services.h"
 
@@ -7,11 +8,15 @@
 
 int main(int argc, char** argv)
 {
+    // Qt's connection to the display leaves a second core idle: the fonts are read there.
+    platform::FontWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Blastmap"));
     QApplication::setApplicationVersion(QStringLiteral("1.02.0002"));
     // Matches the running window to its desktop entry, for the taskbar's icon and grouping.
     QApplication::setDesktopFileName(QStringLiteral("org.example.Blastmap"));
+
+    fonts.wait();
 
     platform::QtServices services;
     game::Form1 form(services);

@@ -44,6 +44,10 @@ public:
 
     QWidget* widget() const { return m_widget; }
 
+    // Does what was left out of the window's first frame; the form calls it once that frame
+    // is painted. A control hidden at start may also do it when it first shows.
+    virtual void finishLoading() {}
+
 protected:
     Control(Form& form, const ControlDesign& design);
     // Called once by each kind's constructor with the widget it made for itself.
@@ -70,6 +74,7 @@ private:
 class Image final : public Control {
 public:
     Image(Form& form, const ControlDesign& design, QWidget* parent);
+    void finishLoading() override;
 
     MouseHandler onMouseDown;
     EventHandler onClick;
@@ -87,6 +92,7 @@ public:
 class TextBox final : public Control {
 public:
     TextBox(Form& form, const ControlDesign& design, QWidget* parent);
+    void finishLoading() override;
     std::string text() const;
 };
 

@@ -86,6 +86,12 @@ void Form::show()
         (*first)->widget()->setFocus(Qt::OtherFocusReason);
 }
 
+void Form::finishLoading()
+{
+    for (const auto& control : m_controls)
+        control->finishLoading();
+}
+
 void Form::unload()
 {
     if (m_unloaded)

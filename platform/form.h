@@ -31,6 +31,8 @@ public:
     // Raises Load; the runtime does this once, before the window shows.
     void load();
     void show();
+    // Lets every control do what it left out of the first frame; the window calls it once.
+    void finishLoading();
 
     // What closing the window does: no handler runs afterwards, every timer stops, and a
     // handler waiting in a message box is abandoned when the box returns.

@@ -23,22 +23,36 @@ public:
     {
     }
 
-    // Called once the widget has its size. Scaled here rather than on every paint;
-    // nearest-neighbour keeps the picture's pixels crisp.
-    void setPicture(const std::string& resource, bool stretch)
+    // Called once the widget has its size. A picture hidden at start is decoded only after
+    // the window's first frame, or when it first shows if that comes sooner: no decoder for
+    // it runs before the player sees the map.
+    void setPicture(const std::string& resource, bool stretch, bool now)
     {
-        if (resource.empty())
+        m_resource = resource;
+        m_stretch = stretch;
+        if (now)
+            decodePicture();
+    }
+
+    // Scaled here rather than on every paint; nearest-neighbour keeps the pixels crisp.
+    void decodePicture()
+    {
+        if (m_resource.empty())
             return;
+        const std::string resource = std::exchange(m_resource, std::string());
         m_picture.load(QString::fromStdString(resource));
         if (m_picture.isNull())
             qFatal("Blastmap: the picture %s is missing", resource.c_str());
-        if (stretch)
+        if (m_stretch)
             m_picture = m_picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     }
 
 protected:
+    void showEvent(QShowEvent*) override { decodePicture(); }
+
     void paintEvent(QPaintEvent*) override
     {
+        decodePicture();
         if (m_picture.isNull())
             return;
         QPainter painter(this);
@@ -65,6 +79,8 @@ protected:
 
 private:
     Image& m_image;
+    std::string m_resource; // until decoded
+    bool m_stretch = false;
     QPixmap m_picture;
     bool m_pressed = false;
 };
@@ -78,9 +94,11 @@ Image::Image(Form& form, const ControlDesign& design, QWidget* parent)
     // A picture is a graphic to a screen reader, not the bare client area of a QWidget.
     setAccessibleRole(widget, QAccessible::Graphic);
     attach(widget);
-    widget->setPicture(design.picture, design.stretch);
+    widget->setPicture(design.picture, design.stretch, design.visible);
     keepMouseEvents(widget);
 }
+
+void Image::finishLoading() { static_cast<ImageWidget*>(widget())->decodePicture(); }
 
 void Image::raiseMouseDown(std::int16_t button, std::int16_t shift, float x, float y)
 {

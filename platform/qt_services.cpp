@@ -86,6 +86,10 @@ std::unique_ptr<TimerBackend> QtServices::createTimer(std::function<void()> onTi
 
 void QtServices::showMessage(std::string_view text, std::string_view title)
 {
+    // What the handler changed before its box (the hit picture) is painted now: building and
+    // showing the box takes far longer than that paint, which would otherwise wait for it.
+    if (m_owner)
+        QCoreApplication::sendPostedEvents(m_owner, QEvent::UpdateRequest);
     QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), QMessageBox::Ok,
                     m_owner);
     box.setWindowModality(Qt::NonModal);

@@ -3,6 +3,8 @@
 #include "platform/widgets/system_colours.h"
 
 #include <QPlainTextEdit>
+#include <optional>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -13,13 +15,43 @@ QString displayText(const std::string& text)
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// A box hidden at start takes its text only after the window's first frame, or when it first
+// shows if that comes sooner: laying out text no one sees yet would delay that frame.
+class TextEdit final : public QPlainTextEdit {
+public:
+    TextEdit(const std::string& text, bool now, QWidget* parent)
+        : QPlainTextEdit(parent)
+        , m_pending(displayText(text))
+    {
+        if (now)
+            takeText();
+    }
+
+    QString text() const { return m_pending ? *m_pending : toPlainText(); }
+
+    void takeText()
+    {
+        if (m_pending)
+            setPlainText(*std::exchange(m_pending, std::nullopt));
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        takeText();
+        QPlainTextEdit::showEvent(event);
+    }
+
+private:
+    std::optional<QString> m_pending;
+};
+
 } // namespace
 
 TextBox::TextBox(Form& form, const ControlDesign& design, QWidget* parent)
     : Control(form, design)
 {
-    auto* edit = new QPlainTextEdit(parent);
-    edit->setPlainText(displayText(design.text));
+    auto* edit = new TextEdit(design.text, design.visible, parent);
     // The credits are for reading: they scroll and can be selected, not edited.
     edit->setReadOnly(true);
     edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -33,9 +65,8 @@ TextBox::TextBox(Form& form, const ControlDesign& design, QWidget* parent)
     keepMouseEvents(edit);
 }
 
-std::string TextBox::text() const
-{
-    return static_cast<QPlainTextEdit*>(widget())->toPlainText().toStdString();
-}
+void TextBox::finishLoading() { static_cast<TextEdit*>(widget())->takeText(); }
+
+std::string TextBox::text() const { return static_cast<TextEdit*>(widget())->text().toStdString(); }
 
 } // namespace platform

@@ -10,6 +10,8 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QTimer>
+#include <utility>
 
 namespace platform {
 
@@ -38,6 +40,13 @@ FormWindow::FormWindow(Form& form, const FormDesign& design)
     setFont(classic);
     // The form's MouseMove reports the pointer over its uncovered surface without a button held.
     setMouseTracking(true);
+}
+
+void FormWindow::paintEvent(QPaintEvent*)
+{
+    // The first frame goes to the screen when this paint is over; what it left out comes next.
+    if (!std::exchange(m_painted, true))
+        QTimer::singleShot(0, this, [this] { m_form.finishLoading(); });
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event)

@@ -13,11 +13,13 @@ public:
     FormWindow(Form& form, const FormDesign& design);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     Form& m_form;
+    bool m_painted = false;
 };
 
 } // namespace platform
