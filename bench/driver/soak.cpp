@@ -1,0 +1,162 @@
+#include "bench/driver/soak.h"
+
+#include "bench/driver/child.h"
+#include "bench/driver/layout.h"
+#include "bench/driver/proc_stats.h"
+#include "bench/driver/start_up.h"
+
+#include <X11/keysym.h>
+#include <chrono>
+#include <cstdio>
+#include <optional>
+#include <random>
+#include <thread>
+#include <utility>
+
+namespace bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+// The centre of the target's pixels (a colour no other picture uses), or nothing.
+std::optional<QPoint> findTarget(const QImage& image)
+{
+    long sumX = 0;
+    long sumY = 0;
+    long count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xffffff) == 0x3a4626) {
+                sumX += x;
+                sumY += y;
+                ++count;
+            }
+    if (count < 50)
+        return std::nullopt;
+    return QPoint(static_cast<int>(sumX / count), static_cast<int>(sumY / count));
+}
+
+class Player {
+public:
+    Player(XView& view, XWindow window, pid_t pid, SoakFigures& figures)
+        : m_view(view)
+        , m_window(window)
+        , m_pid(pid)
+        , m_figures(figures)
+        , m_origin(view.origin(window))
+    {
+    }
+
+    // One move of the player: dismisses an open box, closes a panel read long enough, or
+    // presses something: mostly the target when it shows.
+    void play()
+    {
+        if (dismissBoxes())
+            return;
+        if (m_openPanel && --m_panelMovesLeft <= 0) {
+            press(controlRect(std::exchange(m_openPanel, nullptr)).center());
+            return;
+        }
+        const int roll = pick(0, 99);
+        if (const auto target = findTarget(m_view.grab(m_window)); target && roll < 70) {
+            press(*target);
+            ++m_figures.targetPresses;
+            return;
+        }
+        ++m_figures.otherPresses;
+        if (roll < 60) {
+            press({pick(5, 295), pick(60, 255)});
+        } else if (roll < 68) {
+            press(controlRect("civcheck").topLeft() + QPoint(22, 13));
+        } else if (roll < 80 && !m_openPanel) {
+            // A panel pauses the target; the player reads it for a second or two.
+            m_openPanel = roll < 74 ? "Instructions" : "Credits";
+            m_panelMovesLeft = pick(4, 8);
+            press(controlRect(m_openPanel).center());
+        } else if (roll < 90) {
+            press({pick(10, 190), controlRect("Diff").center().y()});
+        } else {
+            m_view.moveTo(m_origin + QPoint(pick(5, 295), pick(60, 255)));
+        }
+    }
+
+private:
+    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_chance); }
+
+    void press(QPoint inWindow)
+    {
+        m_view.moveTo(m_origin + inWindow);
+        m_view.click();
+    }
+
+    // A message box is any second window of the game's: Enter presses its OK, and a box that
+    // stays is asked to close.
+    bool dismissBoxes()
+    {
+        auto boxes = otherWindows();
+        if (boxes.empty())
+            return false;
+        m_view.tapKey(XK_Return);
+        std::this_thread::sleep_for(150ms);
+        for (XWindow box : otherWindows())
+            m_view.askToClose(box);
+        ++m_figures.boxesDismissed;
+        return true;
+    }
+
+    std::vector<XWindow> otherWindows()
+    {
+        std::vector<XWindow> others;
+        for (XWindow window : m_view.shownWindowsOf(m_pid))
+            if (window != m_window)
+                others.push_back(window);
+        return others;
+    }
+
+    XView& m_view;
+    XWindow m_window;
+    pid_t m_pid;
+    SoakFigures& m_figures;
+    QPoint m_origin;
+    std::mt19937 m_chance{2024};
+    const char* m_openPanel = nullptr;
+    int m_panelMovesLeft = 0;
+};
+
+} // namespace
+
+SoakFigures soak(XView& view, const std::string& game, int seconds)
+{
+    SoakFigures figures;
+    view.moveTo(kPointerAway);
+    view.drainEvents();
+    Child child({game}, false);
+    const XWindow window = waitUntilShown(view, child.pid(), expectedMapRow(), Clock::now() + 20s);
+    if (!window)
+        return figures;
+    Player player(view, window, child.pid(), figures);
+    const Clock::time_point first = child.started() + 1500ms;
+    const Clock::time_point end = first + std::chrono::seconds(seconds);
+    Clock::time_point nextSample = first;
+    std::this_thread::sleep_until(first);
+    for (;;) {
+        const Clock::time_point now = Clock::now();
+        if (now >= nextSample) {
+            figures.minutes.push_back(std::chrono::duration<double>(now - first).count() / 60);
+            figures.residentKiB.push_back(static_cast<double>(residentKiB(child.pid())));
+            nextSample += 10s;
+            std::fprintf(stderr, "\rplay: %.1f of %.1f min, %.0f KiB", figures.minutes.back(),
+                         seconds / 60.0, figures.residentKiB.back());
+        }
+        if (now >= end)
+            break;
+        player.play();
+        std::this_thread::sleep_for(250ms);
+    }
+    std::fprintf(stderr, "\n");
+    figures.survived = !view.shownWindowsOf(child.pid()).empty();
+    return figures;
+}
+
+} // namespace bench

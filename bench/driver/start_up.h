@@ -1,0 +1,45 @@
+// Start-up as seen from outside: from the spawn to the window's map and to its first painted
+// pixels, and the program's resident set and CPU time 1.5 s after the spawn.
+#pragma once
+
+#include "bench/driver/x_view.h"
+
+#include <string>
+#include <vector>
+
+namespace bench {
+
+struct Program {
+    std::string label;
+    std::string path;
+};
+
+struct StartSamples {
+    std::vector<double> mappedMs;
+    std::vector<double> shownMs;
+    std::vector<double> residentKiB;
+    std::vector<double> cpuMs;
+    // First pixels by round, NaN where the run failed: to set each run beside the others of
+    // its round.
+    std::vector<double> shownByRound;
+    int failures = 0;
+};
+
+// A row of the stretched map that nothing covers at start, as the window must show it.
+struct MapRow {
+    int y = 0;
+    std::vector<std::uint32_t> pixels; // from x = 0
+};
+MapRow expectedMapRow();
+
+// Waits for the first window of the process to be mapped and then to show the row; returns
+// the window, or 0 at the deadline.
+XWindow waitUntilShown(XView& view, pid_t pid, const MapRow& expected,
+                       std::chrono::steady_clock::time_point deadline);
+
+// Starts the programs one after the other, `runs` rounds, each round in a rotated order, after
+// one round that is not counted; returns one set of samples per program.
+std::vector<StartSamples> measureStartUp(XView& view, const std::vector<Program>& programs,
+                                         int runs);
+
+} // namespace bench

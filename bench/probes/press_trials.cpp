@@ -1,0 +1,237 @@
+#include "bench/probes/press_trials.h"
+
+#include "bench/common/stats.h"
+
+#include <QMessageBox>
+#include <QWidget>
+
+namespace bench {
+namespace {
+
+// Long enough for the paint that shows the target to be over before the pointer comes.
+constexpr double kSettleMs = 120;
+// Between moving the pointer and pressing, so that the move's own events are handled.
+constexpr double kAimMs = 40;
+
+} // namespace
+
+PressTrials::PressTrials(WatchedApplication& app, game::Form1& form,
+                         const RecordingServices& services, int presses, int warmUp)
+    : m_app(app)
+    , m_form(form)
+    , m_services(services)
+    , m_presses(presses)
+    , m_warmUp(warmUp)
+{
+    m_poll.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&m_poll, &QTimer::timeout, [this] { poll(); });
+}
+
+void PressTrials::start()
+{
+    go(Step::WaitTarget);
+    m_poll.start(5);
+}
+
+void PressTrials::go(Step step)
+{
+    m_step = step;
+    m_stepStart = Clock::now();
+}
+
+double PressTrials::sinceStep(Clock::time_point now) const
+{
+    return millisecondsBetween(m_stepStart, now);
+}
+
+QPoint PressTrials::centreOf(const platform::Control& control) const
+{
+    const QWidget* widget = control.widget();
+    return widget->mapToGlobal(widget->rect().center());
+}
+
+bool PressTrials::boxOpen() const
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<QMessageBox*>(widget) && widget->isVisible())
+            return true;
+    return false;
+}
+
+void PressTrials::closeBox() const
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+            box->done(QMessageBox::Ok);
+}
+
+void PressTrials::poll()
+{
+    const Clock::time_point now = Clock::now();
+    if (m_step <= Step::WaitBoxClosed)
+        pollTarget(now);
+    else
+        pollMap(now);
+}
+
+void PressTrials::pollTarget(Clock::time_point now)
+{
+    switch (m_step) {
+    case Step::WaitTarget: {
+        if (m_hitTrials >= m_presses + m_warmUp) {
+            go(Step::PauseTarget);
+            return;
+        }
+        if (!m_form.Despot.visible() || m_form.Deboom.visible() || boxOpen()) {
+            m_targetAt = QPoint(-1, -1);
+            return;
+        }
+        const QPoint at = m_form.Despot.widget()->pos();
+        if (at != m_targetAt) {
+            m_targetAt = at;
+            m_stepStart = now;
+        }
+        if (sinceStep(now) >= kSettleMs) {
+            m_pointer.moveTo(centreOf(m_form.Despot));
+            go(Step::AimTarget);
+        }
+        return;
+    }
+    case Step::AimTarget:
+        if (sinceStep(now) < kAimMs)
+            return;
+        if (!m_form.Despot.visible() || m_form.Despot.widget()->pos() != m_targetAt) {
+            go(Step::WaitTarget);
+            return;
+        }
+        m_app.arm(m_form.Deboom.widget());
+        m_sent = Clock::now();
+        m_pointer.press();
+        go(Step::WaitHitPaint);
+        return;
+    case Step::WaitHitPaint:
+        if (const auto painted = m_app.paintEnded(); painted && m_app.pressArrived()) {
+            m_pointer.release();
+            m_app.disarm();
+            const double fromArrival = millisecondsBetween(*m_app.pressArrived(), *painted);
+            if (m_hitTrials++ < m_warmUp) {
+                m_coldHit.push_back(fromArrival);
+            } else {
+                m_hitFromArrival.push_back(fromArrival);
+                m_hitFromSend.push_back(millisecondsBetween(m_sent, *painted));
+            }
+            go(Step::CloseBox);
+        } else if (sinceStep(now) > 1000) {
+            m_pointer.release();
+            m_app.disarm();
+            ++m_misses;
+            go(boxOpen() ? Step::CloseBox : Step::WaitTarget);
+        }
+        return;
+    case Step::CloseBox:
+        if (sinceStep(now) >= 30) {
+            closeBox();
+            go(Step::WaitBoxClosed);
+        }
+        return;
+    case Step::WaitBoxClosed:
+        if (!boxOpen() && !m_form.Deboom.visible())
+            go(Step::WaitTarget);
+        return;
+    default:
+        return;
+    }
+}
+
+void PressTrials::pollMap(Clock::time_point now)
+{
+    switch (m_step) {
+    case Step::PauseTarget:
+        // The instructions panel pauses the target, so that no press lands on it.
+        m_pointer.moveTo(centreOf(m_form.Instructions));
+        m_pointer.click();
+        go(Step::WaitPaused);
+        return;
+    case Step::WaitPaused:
+        if (sinceStep(now) >= 800 && m_form.Inst.visible() && !m_form.Despot.visible())
+            go(Step::WaitQuiet);
+        else if (sinceStep(now) > 3000)
+            go(Step::PauseTarget);
+        return;
+    case Step::WaitQuiet: {
+        if (m_mapTrials >= m_presses + m_warmUp) {
+            go(Step::Finish);
+            return;
+        }
+        if (m_form.boomtime.enabled() || sinceStep(now) < 100)
+            return;
+        // Bare map on the left, clear of every control and of the instructions panel.
+        std::uniform_int_distribution<int> across(10, 90);
+        std::uniform_int_distribution<int> down(40, 170);
+        const QPoint local(across(m_chance), down(m_chance));
+        m_pointer.moveTo(m_form.Iraq.widget()->mapToGlobal(local));
+        go(Step::AimMap);
+        return;
+    }
+    case Step::AimMap:
+        if (sinceStep(now) < kAimMs)
+            return;
+        m_app.arm(m_form.boom1.widget());
+        m_sent = Clock::now();
+        m_pointer.press();
+        go(Step::ReleaseMap);
+        return;
+    case Step::ReleaseMap:
+        if (sinceStep(now) >= 20) {
+            m_pointer.release();
+            go(Step::WaitBoomPaint);
+        }
+        return;
+    case Step::WaitBoomPaint: {
+        const auto painted = m_app.paintEnded();
+        const auto arrived = m_app.pressArrived();
+        const auto& ticks = m_services.log("boomtime").ticks();
+        if (painted && arrived && m_app.pressHandled() && !ticks.empty() &&
+            ticks.back().arrived > *arrived) {
+            m_app.disarm();
+            if (m_mapTrials++ >= m_warmUp) {
+                m_mapHandled.push_back(millisecondsBetween(*arrived, *m_app.pressHandled()));
+                m_boomFromTick.push_back(millisecondsBetween(ticks.back().arrived, *painted));
+                m_boomFromPress.push_back(millisecondsBetween(*arrived, *painted));
+            }
+            go(Step::WaitQuiet);
+        } else if (sinceStep(now) > 2000) {
+            m_app.disarm();
+            ++m_misses;
+            go(Step::WaitQuiet);
+        }
+        return;
+    }
+    case Step::Finish:
+        m_poll.stop();
+        m_form.window()->close();
+        return;
+    default:
+        return;
+    }
+}
+
+void PressTrials::report() const
+{
+    printFigure("press.hit.count", static_cast<double>(m_hitFromArrival.size()));
+    printFigure("press.hit.median_ms", median(m_hitFromArrival));
+    printFigure("press.hit.p95_ms", percentile(m_hitFromArrival, 95));
+    printFigure("press.hit.max_ms", largest(m_hitFromArrival));
+    printFigure("press.hit.from_send_median_ms", median(m_hitFromSend));
+    printFigure("press.hit.from_send_p95_ms", percentile(m_hitFromSend, 95));
+    printFigure("press.hit.cold_ms", m_coldHit.empty() ? 0 : m_coldHit.front());
+    printFigure("press.map.count", static_cast<double>(m_mapHandled.size()));
+    printFigure("press.map.handled_median_ms", median(m_mapHandled));
+    printFigure("press.map.handled_p95_ms", percentile(m_mapHandled, 95));
+    printFigure("press.boom.from_tick_median_ms", median(m_boomFromTick));
+    printFigure("press.boom.from_tick_p95_ms", percentile(m_boomFromTick, 95));
+    printFigure("press.boom.from_press_median_ms", median(m_boomFromPress));
+    printFigure("press.misses", m_misses);
+}
+
+} // namespace bench

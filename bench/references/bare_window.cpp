@@ -1,0 +1,34 @@
+// The least Qt can do to show Blastmap's window: its size, its title and the map, stretched.
+#include <QApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QWidget>
+
+namespace {
+
+class MapWindow final : public QWidget {
+public:
+    MapWindow()
+    {
+        setWindowTitle(QStringLiteral("Blastmap"));
+        setFixedSize(402, 328);
+        m_map = QPixmap(QStringLiteral(":/pictures/map.bmp"))
+                    .scaled(401, 327, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawPixmap(0, 0, m_map); }
+
+private:
+    QPixmap m_map;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    MapWindow window;
+    window.show();
+    return QApplication::exec();
+}
