@@ -10,35 +10,34 @@ using scene::kCivilianHitText;
 void Form1::civmove_Timer()
 {
     // civ1 keeps off the target's spot, shown or hidden; civ2 keeps off civ1's new spot only.
-    for (;;) {
+    bool onTarget = false;
+    do {
         placec1 = spotNumber(rnd());
         moveToSpot(civ1, placec1);
         const float targetTop = Despot.top();
         const float targetLeft = Despot.left();
         const float civ1Top = civ1.top();
         const float civ1Left = civ1.left();
-        if (!(civ1Top == targetTop && civ1Left == targetLeft))
-            break;
-    }
+        onTarget = civ1Top == targetTop && civ1Left == targetLeft;
+    } while (onTarget);
+
+    bool onCiv1 = false;
     do {
         placec2 = spotNumber(rnd());
         moveToSpot(civ2, placec2);
-    } while (civ2.top() == civ1.top() && civ2.left() == civ1.left());
+        // The lefts are read only where the tops match.
+        onCiv1 = civ2.top() == civ1.top() && civ2.left() == civ1.left();
+    } while (onCiv1);
 }
 
-void Form1::civ1_Click()
-{
-    civboom.setTop(civ1.top());
-    civboom.setLeft(civ1.left());
-    civboom.setVisible(true);
-    msgBox(kCivilianHitText);
-    civboom.setVisible(false);
-}
+void Form1::civ1_Click() { civilianHit(civ1); }
 
-void Form1::civ2_Click()
+void Form1::civ2_Click() { civilianHit(civ2); }
+
+void Form1::civilianHit(const platform::Image& civilian)
 {
-    civboom.setTop(civ2.top());
-    civboom.setLeft(civ2.left());
+    civboom.setTop(civilian.top());
+    civboom.setLeft(civilian.left());
     civboom.setVisible(true);
     msgBox(kCivilianHitText);
     civboom.setVisible(false);

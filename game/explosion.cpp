@@ -10,10 +10,14 @@ void Form1::Iraq_MouseDown(std::int16_t, std::int16_t, float X, float Y)
 {
     // Half of a 960-twip picture, so that the explosion is centred on the press.
     constexpr float kHalf = 480;
-    boom1.setTop(subtractSingle(Y, kHalf));
-    boom1.setLeft(subtractSingle(X, kHalf));
-    boom2.setTop(subtractSingle(Y, kHalf));
-    boom2.setLeft(subtractSingle(X, kHalf));
+    // Each difference in the order the pictures take it, so that a failing one leaves what
+    // came before it done.
+    const float top = subtractSingle(Y, kHalf);
+    boom1.setTop(top);
+    const float left = subtractSingle(X, kHalf);
+    boom1.setLeft(left);
+    boom2.setTop(top);
+    boom2.setLeft(left);
     boomtime.setEnabled(true);
 }
 

@@ -59,6 +59,8 @@ public:
 
 private:
     void wireEvents();
+    // The body that civ1_Click and civ2_Click share.
+    void civilianHit(const platform::Image& civilian);
 };
 
 } // namespace game

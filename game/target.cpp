@@ -29,15 +29,13 @@ void Form1::moveT_Timer()
     constexpr float kTestHeight = 840;
     const float x = mousex;
     const float y = mousey;
-    for (;;) {
+    bool underMouse = false;
+    do {
         moveToSpot(Despot, spotNumber(rnd()));
         const float left = Despot.left();
         const float top = Despot.top();
-        const bool underMouse =
-            x > left && x < left + kTestWidth && y > top && y < top + kTestHeight;
-        if (!underMouse)
-            break;
-    }
+        underMouse = x > left && x < left + kTestWidth && y > top && y < top + kTestHeight;
+    } while (underMouse);
     Despot.setVisible(true);
     appear.setEnabled(true);
     moveT.setInterval(static_cast<std::int32_t>(intPart(double{rnd()} * 3001 + 1)));
