@@ -1,4 +1,5 @@
 // Blastmap: starts the game's one window on the real timers, message boxes and generator.
+#include "blastmap/version.h"
 #include "game/form1.h"
 #include "platform/font_warm_up.h"
 #include "platform/form.h"
@@ -11,8 +12,8 @@ int main(int argc, char** argv)
     // Qt's connection to the display leaves a second core idle: the fonts are read there.
     platform::FontWarmUp fonts;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Blastmap"));
-    QApplication::setApplicationVersion(QStringLiteral("1.02.0002"));
+    QApplication::setApplicationName(QStringLiteral(BLASTMAP_NAME));
+    QApplication::setApplicationVersion(QStringLiteral(BLASTMAP_VERSION_TEXT));
     // Matches the running window to its desktop entry, for the taskbar's icon and grouping.
     QApplication::setDesktopFileName(QStringLiteral("org.example.Blastmap"));
 

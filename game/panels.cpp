@@ -1,6 +1,7 @@
 // The difficulty bar and the two information panels.
 #include "game/form1.h"
 #include "platform/conversions.h"
+#include "scene/texts.h"
 
 namespace game {
 
@@ -35,12 +36,12 @@ void Form1::Credits_Click()
         moveT.setEnabled(false);
         Creditbox.setVisible(true);
         crednum = 1;
-        Credits.setCaption("Done");
+        Credits.setCaption(scene::kCreditsOpenCaption);
         break;
     case 1:
         Creditbox.setVisible(false);
         crednum = 0;
-        Credits.setCaption("Credits!");
+        Credits.setCaption(scene::kCreditsCaption);
         moveT.setEnabled(true);
         break;
     default:

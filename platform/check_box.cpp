@@ -2,6 +2,7 @@
 #include "platform/form.h"
 #include "platform/runtime_error.h"
 #include "platform/widgets/mouse_routing.h"
+#include "platform/widgets/qt_string.h"
 #include "platform/widgets/system_colours.h"
 
 #include <QCheckBox>
@@ -42,7 +43,7 @@ Qt::CheckState toCheckState(std::int16_t value)
 CheckBox::CheckBox(Form& form, const ControlDesign& design, QWidget* parent)
     : Control(form, design)
 {
-    auto* box = new TwoStateCheckBox(QString::fromStdString(design.text), parent);
+    auto* box = new TwoStateCheckBox(toQString(design.text), parent);
     box->setCursor(Qt::ArrowCursor);
     box->setFocusPolicy(Qt::StrongFocus);
     applyBackground(box, design.background);

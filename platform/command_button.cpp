@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/widgets/mouse_routing.h"
+#include "platform/widgets/qt_string.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -32,7 +33,7 @@ protected:
 CommandButton::CommandButton(Form& form, const ControlDesign& design, QWidget* parent)
     : Control(form, design)
 {
-    auto* button = new PushButton(QString::fromStdString(design.text), parent);
+    auto* button = new PushButton(toQString(design.text), parent);
     button->setAutoDefault(false);
     button->setFocusPolicy(Qt::StrongFocus);
     button->setCursor(Qt::ArrowCursor);
@@ -49,8 +50,7 @@ std::string CommandButton::caption() const
 void CommandButton::setCaption(std::string_view caption)
 {
     noteAccess("Caption", true);
-    static_cast<QPushButton*>(widget())->setText(
-        QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    static_cast<QPushButton*>(widget())->setText(toQString(caption));
 }
 
 void CommandButton::raiseClick()

@@ -1,15 +1,16 @@
 // The design of a form as plain data: what the runtime builds the window and its controls from.
+// Every text is a view of static text, as a design's texts are fixed when the program is built.
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
 
 enum class ControlKind { Image, Label, TextBox, CheckBox, HScrollBar, CommandButton };
 
-// The few system colours the layout names; the platform maps each to the desktop's colour.
+// The few system colours a design names; the platform maps each to the desktop's colour.
 enum class SystemColour { Default, InactiveTitleBar, WindowBackground };
 
 struct ScrollRange {
@@ -20,49 +21,55 @@ struct ScrollRange {
     std::int16_t value = 0;
 };
 
-// One drawn control. Geometry is in twips from the top-left corner of the client area.
+// One drawn control: a row of the design, in the order of the fields below.
 struct ControlDesign {
-    std::string name;
+    std::string_view name;
     ControlKind kind = ControlKind::Image;
+    // Twips from the top-left corner of the client area.
     float left = 0;
     float top = 0;
     float width = 0;
     float height = 0;
     bool visible = true;
-    std::string text;    // caption of a button, check box or label; contents of a text box
-    std::string picture; // resource path of an image's picture
-    bool stretch = false;
+    int tabIndex = -1; // -1: takes no place in the tab order
+    // Caption of a button, check box or label; contents of a text box.
+    std::string_view text;
+    // What a screen reader calls the control where its own text does not say it.
+    std::string_view accessibleName;
+    std::string_view picture; // resource path of an image's picture
+    bool stretch = false;     // the picture fills the control instead of showing at its size
     SystemColour background = SystemColour::Default;
     bool border = false; // a single-line border around a label
-    int tabIndex = -1;   // -1: takes no place in the tab order
-    // What a screen reader calls the control where its own text does not say it.
-    std::string accessibleName;
     std::int16_t checkValue = 0;
     ScrollRange range;
 };
 
 struct TimerDesign {
-    std::string name;
+    std::string_view name;
     bool enabled = false;
     std::int32_t interval = 0;
 };
 
 struct PointerDesign {
-    std::string picture; // resource path of the icon that shows as the pointer
+    std::string_view picture; // resource path of the icon that shows as the pointer
     int hotX = 0;
     int hotY = 0;
 };
 
 struct FormDesign {
-    std::string caption;
-    std::string accessibleDescription; // what a screen reader says of the window
-    float clientWidth = 0;             // twips
+    std::string_view caption;
+    std::string_view accessibleDescription; // what a screen reader says of the window
+    float clientWidth = 0;                  // twips
     float clientHeight = 0;
-    std::string icon;      // resource path of the window icon
+    std::string_view icon; // resource path of the window icon
     PointerDesign pointer; // over the form, its images and its labels
-    // Drawn controls, frontmost first.
+    // Drawn controls in stacking order, frontmost first: each covers those after it where they
+    // overlap, and takes the mouse there.
     std::vector<ControlDesign> controls;
     std::vector<TimerDesign> timers;
+
+    // The row of the control of that name; a design without it is a programming error.
+    const ControlDesign& control(std::string_view name) const;
 };
 
 } // namespace platform

@@ -25,8 +25,8 @@ public:
 
     // Called once the widget has its size. A picture hidden at start is decoded only after
     // the window's first frame, or when it first shows if that comes sooner: no decoder for
-    // it runs before the player sees the map.
-    void setPicture(const std::string& resource, bool stretch, bool now)
+    // it runs before the player sees the window.
+    void setPicture(std::string_view resource, bool stretch, bool now)
     {
         m_resource = resource;
         m_stretch = stretch;
@@ -42,7 +42,7 @@ public:
         const std::string resource = std::exchange(m_resource, std::string());
         m_picture.load(QString::fromStdString(resource));
         if (m_picture.isNull())
-            qFatal("Blastmap: the picture %s is missing", resource.c_str());
+            qFatal("the picture %s is missing", resource.c_str());
         if (m_stretch)
             m_picture = m_picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     }

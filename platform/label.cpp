@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 #include "platform/widgets/mouse_routing.h"
+#include "platform/widgets/qt_string.h"
 #include "platform/widgets/system_colours.h"
 
 #include <QLabel>
@@ -9,7 +10,7 @@ namespace platform {
 Label::Label(Form& form, const ControlDesign& design, QWidget* parent)
     : Control(form, design)
 {
-    auto* label = new QLabel(QString::fromStdString(design.text), parent);
+    auto* label = new QLabel(toQString(design.text), parent);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFocusPolicy(Qt::NoFocus);

@@ -1,5 +1,7 @@
 #include "platform/qt_services.h"
 
+#include "platform/widgets/qt_string.h"
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
@@ -72,11 +74,6 @@ private:
     QMessageBox& m_box;
 };
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 std::unique_ptr<TimerBackend> QtServices::createTimer(std::function<void()> onTick)
@@ -86,7 +83,7 @@ std::unique_ptr<TimerBackend> QtServices::createTimer(std::function<void()> onTi
 
 void QtServices::showMessage(std::string_view text, std::string_view title)
 {
-    // What the handler changed before its box (the hit picture) is painted now: building and
+    // What the handler changed before its box (a picture it showed) is painted now: building and
     // showing the box takes far longer than that paint, which would otherwise wait for it.
     if (m_owner)
         QCoreApplication::sendPostedEvents(m_owner, QEvent::UpdateRequest);

@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 #include "platform/widgets/mouse_routing.h"
+#include "platform/widgets/qt_string.h"
 #include "platform/widgets/system_colours.h"
 
 #include <QPlainTextEdit>
@@ -10,16 +11,16 @@ namespace platform {
 namespace {
 
 // Texts keep the carriage return and line feed that end their lines; Qt breaks on the feed.
-QString displayText(const std::string& text)
+QString displayText(std::string_view text)
 {
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return toQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 // A box hidden at start takes its text only after the window's first frame, or when it first
 // shows if that comes sooner: laying out text no one sees yet would delay that frame.
 class TextEdit final : public QPlainTextEdit {
 public:
-    TextEdit(const std::string& text, bool now, QWidget* parent)
+    TextEdit(std::string_view text, bool now, QWidget* parent)
         : QPlainTextEdit(parent)
         , m_pending(displayText(text))
     {

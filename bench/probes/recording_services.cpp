@@ -56,7 +56,7 @@ void TimerLog::ticked()
 RecordingServices::RecordingServices(const platform::FormDesign& design)
 {
     for (const platform::TimerDesign& timer : design.timers)
-        m_names.push_back(timer.name);
+        m_names.emplace_back(timer.name);
 }
 
 std::unique_ptr<platform::TimerBackend> RecordingServices::createTimer(std::function<void()> onTick)

@@ -54,8 +54,16 @@ foreach(entry
     endif()
 endforeach()
 
-# The packed, stripped program must still load its libraries and run until stopped.
+# The changelog's newest entry is this version; Debian's tools read the version from it.
 execute_process(COMMAND "${DPKG_DEB}" --extract "${packages}" "${SCRATCH}/root")
+execute_process(COMMAND gzip -dc "${SCRATCH}/root/usr/share/doc/blastmap/changelog.gz"
+    OUTPUT_VARIABLE changelog RESULT_VARIABLE result)
+string(REGEX MATCH "^[^\n]*" newest "${changelog}")
+if(NOT result EQUAL 0 OR NOT newest MATCHES "^blastmap \\(${version}\\) ")
+    message(SEND_ERROR "the changelog's newest entry is '${newest}', not ${VERSION}")
+endif()
+
+# The packed, stripped program must still load its libraries and run until stopped.
 execute_process(
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
         timeout 3 "${SCRATCH}/root/usr/games/blastmap"

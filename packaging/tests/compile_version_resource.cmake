@@ -1,24 +1,35 @@
-# Compiles the generated Windows version resource with binutils' windres, reads the binary
-# resource back as text and checks its fields (cmake -P, with VERSION, OUTPUT, WINDRES and
-# PREPROCESSOR, a C preprocessor that takes -E, given).
+# Compiles the Windows version resource with binutils' windres and the generated version header,
+# reads the binary resource back as text and checks its fields (cmake -P, with VERSION,
+# RESOURCE, INCLUDE, SCRATCH, WINDRES and PREPROCESSOR, a C preprocessor that takes -E, given).
 if(NOT EXISTS "${WINDRES}")
     message(FATAL_ERROR "x86_64-w64-mingw32-windres not found: run scripts/install-deps")
 endif()
-include(${CMAKE_CURRENT_LIST_DIR}/../version_resource.cmake)
-get_filename_component(folder "${OUTPUT}" DIRECTORY)
-file(REMOVE_RECURSE "${folder}")
-blastmap_version_resource(VERSION "${VERSION}" OUTPUT "${OUTPUT}")
+include(${CMAKE_CURRENT_LIST_DIR}/../version.cmake)
 
+# The four-part form itself, on versions of our own choosing.
+foreach(pair "1.2.2=1.02.0002" "10.11.123=10.11.0123" "3.0.0=3.00.0000")
+    string(REPLACE "=" ";" pair "${pair}")
+    list(GET pair 0 given)
+    list(GET pair 1 wanted)
+    blastmap_version_text("${given}" text)
+    if(NOT text STREQUAL wanted)
+        message(SEND_ERROR "${given} reads as ${text}, not ${wanted}")
+    endif()
+endforeach()
+
+file(REMOVE_RECURSE "${SCRATCH}")
+file(MAKE_DIRECTORY "${SCRATCH}")
 # Without a MinGW compiler installed, windres is told to preprocess with ours.
 execute_process(
     COMMAND "${WINDRES}" "--preprocessor=${PREPROCESSOR}" --preprocessor-arg=-E
         --preprocessor-arg=-xc --preprocessor-arg=-DRC_INVOKED
-        -i "${OUTPUT}" -o "${folder}/blastmap.res"
+        "--preprocessor-arg=-I${INCLUDE}"
+        -i "${RESOURCE}" -o "${SCRATCH}/blastmap.res"
     RESULT_VARIABLE result ERROR_VARIABLE errors)
 if(NOT result EQUAL 0)
-    message(FATAL_ERROR "windres could not compile ${OUTPUT}:\n${errors}")
+    message(FATAL_ERROR "windres could not compile ${RESOURCE}:\n${errors}")
 endif()
-execute_process(COMMAND "${WINDRES}" -i "${folder}/blastmap.res" -O rc
+execute_process(COMMAND "${WINDRES}" -i "${SCRATCH}/blastmap.res" -O rc
     RESULT_VARIABLE result OUTPUT_VARIABLE resource ERROR_VARIABLE errors)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "windres could not read back the resource:\n${errors}")

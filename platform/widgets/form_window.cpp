@@ -4,6 +4,7 @@
 #include "platform/twips.h"
 #include "platform/widgets/accessible_role.h"
 #include "platform/widgets/mouse_routing.h"
+#include "platform/widgets/qt_string.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -22,19 +23,19 @@ FormWindow::FormWindow(Form& form, const FormDesign& design)
 {
     // Before anything else: Qt makes and keeps a widget's accessible interface on first need.
     setAccessibleRole(this, QAccessible::Window);
-    setWindowTitle(QString::fromStdString(design.caption));
+    setWindowTitle(toQString(design.caption));
     setAccessibleName(windowTitle());
-    setAccessibleDescription(QString::fromStdString(design.accessibleDescription));
+    setAccessibleDescription(toQString(design.accessibleDescription));
     // Nothing in the layout follows a change of size, so the frame keeps the design's size.
     setFixedSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
     if (!design.icon.empty())
-        setWindowIcon(QIcon(QString::fromStdString(design.icon)));
+        setWindowIcon(QIcon(toQString(design.icon)));
     if (!design.pointer.picture.empty()) {
-        const QPixmap dart(QString::fromStdString(design.pointer.picture));
-        setCursor(QCursor(dart, design.pointer.hotX, design.pointer.hotY));
+        const QPixmap pointer(toQString(design.pointer.picture));
+        setCursor(QCursor(pointer, design.pointer.hotX, design.pointer.hotY));
     }
-    // The desktop's classic 8-point dialog font is 11 pixels high at 96 dpi; the layout's
-    // captions are sized for it, and Qt's larger default would clip "Difficulty".
+    // The platform's default font is the classic desktop's 8-point dialog font, 11 pixels high
+    // at 96 dpi: designs size their controls for captions in it, and Qt's own default is larger.
     QFont classic = font();
     classic.setPixelSize(11);
     setFont(classic);
