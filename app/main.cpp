@@ -1,7 +1,7 @@
 // Blastmap: starts the game's one window on the real timers, message boxes and generator.
+#include "app/font_warm_up.h"
 #include "blastmap/version.h"
 #include "game/form1.h"
-#include "platform/font_warm_up.h"
 #include "platform/form.h"
 #include "platform/qt_services.h"
 
@@ -10,7 +10,7 @@
 int main(int argc, char** argv)
 {
     // Qt's connection to the display leaves a second core idle: the fonts are read there.
-    platform::FontWarmUp fonts;
+    app::FontWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(BLASTMAP_NAME));
     QApplication::setApplicationVersion(QStringLiteral(BLASTMAP_VERSION_TEXT));

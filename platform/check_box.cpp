@@ -56,8 +56,8 @@ CheckBox::CheckBox(Form& form, const ControlDesign& design, QWidget* parent)
 
 std::int16_t CheckBox::value() const
 {
-    noteAccess("Value", false);
-    switch (static_cast<QCheckBox*>(widget())->checkState()) {
+    noteAccess("Value", Read);
+    switch (widgetAs<QCheckBox>()->checkState()) {
     case Qt::Unchecked:
         return 0;
     case Qt::Checked:
@@ -70,21 +70,16 @@ std::int16_t CheckBox::value() const
 
 void CheckBox::setValue(std::int16_t value)
 {
-    noteAccess("Value", true);
+    noteAccess("Value", Write);
     const Qt::CheckState state = toCheckState(value);
-    if (state == static_cast<QCheckBox*>(widget())->checkState())
+    auto* box = widgetAs<QCheckBox>();
+    if (state == box->checkState())
         return;
     // A change made by code raises Click as a player's click does.
-    static_cast<QCheckBox*>(widget())->setCheckState(state);
+    box->setCheckState(state);
     raiseClick();
 }
 
-void CheckBox::raiseClick()
-{
-    form().dispatch([&] {
-        if (onClick)
-            onClick();
-    });
-}
+void CheckBox::raiseClick() { form().raise(onClick); }
 
 } // namespace platform

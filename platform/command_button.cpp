@@ -44,21 +44,16 @@ CommandButton::CommandButton(Form& form, const ControlDesign& design, QWidget* p
 
 std::string CommandButton::caption() const
 {
-    return static_cast<QPushButton*>(widget())->text().toStdString();
+    noteAccess("Caption", ReadText);
+    return widgetAs<QPushButton>()->text().toStdString();
 }
 
 void CommandButton::setCaption(std::string_view caption)
 {
-    noteAccess("Caption", true);
-    static_cast<QPushButton*>(widget())->setText(toQString(caption));
+    noteAccess("Caption", Write);
+    widgetAs<QPushButton>()->setText(toQString(caption));
 }
 
-void CommandButton::raiseClick()
-{
-    form().dispatch([&] {
-        if (onClick)
-            onClick();
-    });
-}
+void CommandButton::raiseClick() { form().raise(onClick); }
 
 } // namespace platform

@@ -10,7 +10,6 @@ Control::Control(Form& form, const ControlDesign& design)
     : m_form(form)
     , m_name(design.name)
     , m_accessibleName(design.accessibleName)
-    , m_kind(design.kind)
     , m_left(design.left)
     , m_top(design.top)
     , m_width(design.width)
@@ -34,44 +33,44 @@ void Control::attach(QWidget* widget)
 
 float Control::left() const
 {
-    noteAccess("Left", false);
+    noteAccess("Left", Read);
     return m_left;
 }
 
 float Control::top() const
 {
-    noteAccess("Top", false);
+    noteAccess("Top", Read);
     return m_top;
 }
 
 bool Control::visible() const
 {
-    noteAccess("Visible", false);
+    noteAccess("Visible", Read);
     return m_visible;
 }
 
-void Control::noteAccess(std::string_view property, bool write) const
+void Control::noteAccess(std::string_view property, AccessKind kind) const
 {
-    m_form.noteAccess({m_name, property, write});
+    m_form.noteAccess({m_name, property, kind == Write, kind != Read});
 }
 
 void Control::setLeft(float left)
 {
-    noteAccess("Left", true);
+    noteAccess("Left", Write);
     m_left = left;
     place();
 }
 
 void Control::setTop(float top)
 {
-    noteAccess("Top", true);
+    noteAccess("Top", Write);
     m_top = top;
     place();
 }
 
 void Control::setVisible(bool visible)
 {
-    noteAccess("Visible", true);
+    noteAccess("Visible", Write);
     m_visible = visible;
     m_widget->setVisible(visible);
 }

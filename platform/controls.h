@@ -29,7 +29,6 @@ public:
     virtual ~Control();
 
     const std::string& name() const { return m_name; }
-    ControlKind kind() const { return m_kind; }
 
     // A value set reads back exactly; on screen it is drawn at the nearest pixel.
     float left() const;
@@ -52,9 +51,16 @@ protected:
     Control(Form& form, const ControlDesign& design);
     // Called once by each kind's constructor with the widget it made for itself.
     void attach(QWidget* widget);
+    // The widget as the class its kind made it of; only that kind's own file asks.
+    template <class WidgetType> WidgetType* widgetAs() const
+    {
+        return static_cast<WidgetType*>(m_widget);
+    }
     Form& form() const { return m_form; }
-    // Tells the form's probe, if any, of an access to one of this control's properties.
-    void noteAccess(std::string_view property, bool write) const;
+    // Tells the form's probe, if any, of an access to one of this control's properties. A write
+    // can fail; a read can fail only where it builds a text.
+    enum AccessKind { Read, ReadText, Write };
+    void noteAccess(std::string_view property, AccessKind kind) const;
 
 private:
     void place();
@@ -62,7 +68,6 @@ private:
     Form& m_form;
     std::string m_name;
     std::string m_accessibleName;
-    ControlKind m_kind;
     float m_left;
     float m_top;
     float m_width;

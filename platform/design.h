@@ -13,6 +13,9 @@ enum class ControlKind { Image, Label, TextBox, CheckBox, HScrollBar, CommandBut
 // The few system colours a design names; the platform maps each to the desktop's colour.
 enum class SystemColour { Default, InactiveTitleBar, WindowBackground };
 
+// Which scroll bars a text box has.
+enum class ScrollBars { None, Horizontal, Vertical, Both };
+
 struct ScrollRange {
     std::int16_t min = 0;
     std::int16_t max = 32767;
@@ -40,6 +43,10 @@ struct ControlDesign {
     bool stretch = false;     // the picture fills the control instead of showing at its size
     SystemColour background = SystemColour::Default;
     bool border = false; // a single-line border around a label
+    // A text box (the platform's show several lines): its scroll bars, and whether the player
+    // may only read and select its text.
+    ScrollBars scrollBars = ScrollBars::None;
+    bool locked = false;
     std::int16_t checkValue = 0;
     ScrollRange range;
 };

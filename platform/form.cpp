@@ -74,14 +74,15 @@ Form::~Form()
 
 QWidget* Form::window() const { return m_window.get(); }
 
-void Form::load() { dispatch(onLoad); }
+void Form::load() { raise(onLoad); }
 
 void Form::show()
 {
     m_window->show();
     // The focus starts on the first control of the tab order that is shown.
-    const auto first = std::find_if(m_tabOrder.begin(), m_tabOrder.end(),
-                                    [](const Control* control) { return control->visible(); });
+    const auto first =
+        std::find_if(m_tabOrder.begin(), m_tabOrder.end(),
+                     [](const Control* control) { return control->widget()->isVisible(); });
     if (first != m_tabOrder.end())
         (*first)->widget()->setFocus(Qt::OtherFocusReason);
 }
@@ -105,10 +106,7 @@ void Form::unload()
 
 void Form::raiseMouseMove(std::int16_t button, std::int16_t shift, float x, float y)
 {
-    dispatch([&] {
-        if (onMouseMove)
-            onMouseMove(button, shift, x, y);
-    });
+    raise(onMouseMove, button, shift, x, y);
 }
 
 void Form::dispatch(const std::function<void()>& handler)
@@ -125,9 +123,12 @@ void Form::dispatch(const std::function<void()>& handler)
     } catch (const RuntimeError& error) {
         failure = error;
     } catch (const std::bad_alloc&) {
-        failure = RuntimeError(7, "Out of memory");
+        failure = outOfMemoryError();
+    } catch (const std::logic_error& error) {
+        m_services.programmingError(error);
+        failure = internalError(error.what());
     } catch (const std::exception& error) {
-        failure = RuntimeError(51, std::string("Internal error: ") + error.what());
+        failure = internalError(error.what());
     }
     if (m_probe)
         m_probe->onHandlerEnd();
@@ -167,13 +168,13 @@ void Form::randomize() { m_services.random().reseed(); }
 
 float Form::rnd()
 {
-    noteAccess({"", "Rnd", false});
+    noteAccess({"", "Rnd", false, false});
     return m_services.random().next();
 }
 
 void Form::msgBox(std::string_view text)
 {
-    noteAccess({"", "MsgBox", true});
+    noteAccess({"", "MsgBox", true, false});
     m_services.showMessage(text, m_design.caption);
     if (m_unloaded)
         throw FormUnloaded{};

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 class QWidget;
@@ -48,6 +49,14 @@ public:
     // Runs an event handler. A run-time error abandons that handler alone and is reported to
     // the player; nothing runs once the form is unloaded.
     void dispatch(const std::function<void()>& handler);
+
+    // Raises an event: runs the handler the game wired to it, if any, through dispatch.
+    template <class... Args>
+    void raise(const std::function<void(Args...)>& handler, std::type_identity_t<Args>... args)
+    {
+        if (handler)
+            dispatch([&] { handler(args...); });
+    }
 
     // Tells the probe of each property access before it takes effect; tests set one.
     void setAccessProbe(AccessProbe* probe) { m_probe = probe; }

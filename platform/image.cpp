@@ -98,22 +98,13 @@ Image::Image(Form& form, const ControlDesign& design, QWidget* parent)
     keepMouseEvents(widget);
 }
 
-void Image::finishLoading() { static_cast<ImageWidget*>(widget())->decodePicture(); }
+void Image::finishLoading() { widgetAs<ImageWidget>()->decodePicture(); }
 
 void Image::raiseMouseDown(std::int16_t button, std::int16_t shift, float x, float y)
 {
-    form().dispatch([&] {
-        if (onMouseDown)
-            onMouseDown(button, shift, x, y);
-    });
+    form().raise(onMouseDown, button, shift, x, y);
 }
 
-void Image::raiseClick()
-{
-    form().dispatch([&] {
-        if (onClick)
-            onClick();
-    });
-}
+void Image::raiseClick() { form().raise(onClick); }
 
 } // namespace platform

@@ -15,6 +15,13 @@ std::string RuntimeError::report() const
 
 RuntimeError overflowError() { return RuntimeError(6, "Overflow"); }
 
+RuntimeError outOfMemoryError() { return RuntimeError(7, "Out of memory"); }
+
+RuntimeError internalError(const std::string& what)
+{
+    return RuntimeError(51, "Internal error: " + what);
+}
+
 RuntimeError invalidPropertyValueError() { return RuntimeError(380, "Invalid property value"); }
 
 } // namespace platform

@@ -24,6 +24,10 @@ private:
 
 // Error 6: a value does not fit its type.
 RuntimeError overflowError();
+// Error 7: memory ran out.
+RuntimeError outOfMemoryError();
+// Error 51: a fault of the program's own, with what it says of itself.
+RuntimeError internalError(const std::string& what);
 // Error 380: a property was given a value it cannot hold.
 RuntimeError invalidPropertyValueError();
 

@@ -70,46 +70,42 @@ HScrollBar::HScrollBar(Form& form, const ControlDesign& design, QWidget* parent)
     keepMouseEvents(bar);
 }
 
-static QScrollBar* scrollBar(QWidget* widget) { return static_cast<QScrollBar*>(widget); }
-
 std::int16_t HScrollBar::value() const
 {
-    noteAccess("Value", false);
-    return static_cast<std::int16_t>(scrollBar(widget())->value());
+    noteAccess("Value", Read);
+    return static_cast<std::int16_t>(widgetAs<QScrollBar>()->value());
 }
 
 void HScrollBar::setValue(std::int16_t value)
 {
-    noteAccess("Value", true);
-    scrollBar(widget())->setValue(value);
+    noteAccess("Value", Write);
+    widgetAs<QScrollBar>()->setValue(value);
 }
 
 std::int16_t HScrollBar::min() const
 {
-    return static_cast<std::int16_t>(scrollBar(widget())->minimum());
+    noteAccess("Min", Read);
+    return static_cast<std::int16_t>(widgetAs<QScrollBar>()->minimum());
 }
 
 std::int16_t HScrollBar::max() const
 {
-    return static_cast<std::int16_t>(scrollBar(widget())->maximum());
+    noteAccess("Max", Read);
+    return static_cast<std::int16_t>(widgetAs<QScrollBar>()->maximum());
 }
 
 std::int16_t HScrollBar::smallChange() const
 {
-    return static_cast<std::int16_t>(scrollBar(widget())->singleStep());
+    noteAccess("SmallChange", Read);
+    return static_cast<std::int16_t>(widgetAs<QScrollBar>()->singleStep());
 }
 
 std::int16_t HScrollBar::largeChange() const
 {
-    return static_cast<std::int16_t>(scrollBar(widget())->pageStep());
+    noteAccess("LargeChange", Read);
+    return static_cast<std::int16_t>(widgetAs<QScrollBar>()->pageStep());
 }
 
-void HScrollBar::raiseChange()
-{
-    form().dispatch([&] {
-        if (onChange)
-            onChange();
-    });
-}
+void HScrollBar::raiseChange() { form().raise(onChange); }
 
 } // namespace platform

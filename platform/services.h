@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string_view>
 
 namespace platform {
@@ -37,6 +38,11 @@ public:
     // the box is closed. Timers keep ticking while it is open.
     virtual void showMessage(std::string_view text, std::string_view title) = 0;
     virtual RandomSource& random() = 0;
+
+    // A std::logic_error left a handler: a fault in the program, not anything the player did.
+    // Unless this ends the program, the form reports it as run-time error 51 and goes on, as the
+    // shipped game does; tests end their run here, loudly.
+    virtual void programmingError(const std::logic_error& error) { (void)error; }
 };
 
 } // namespace platform

@@ -16,6 +16,11 @@ QString displayText(std::string_view text)
     return toQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+Qt::ScrollBarPolicy policy(bool wanted)
+{
+    return wanted ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+}
+
 // A box hidden at start takes its text only after the window's first frame, or when it first
 // shows if that comes sooner: laying out text no one sees yet would delay that frame.
 class TextEdit final : public QPlainTextEdit {
@@ -53,11 +58,18 @@ TextBox::TextBox(Form& form, const ControlDesign& design, QWidget* parent)
     : Control(form, design)
 {
     auto* edit = new TextEdit(design.text, design.visible, parent);
-    // The credits are for reading: they scroll and can be selected, not edited.
-    edit->setReadOnly(true);
-    edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const bool vertical =
+        design.scrollBars == ScrollBars::Vertical || design.scrollBars == ScrollBars::Both;
+    const bool horizontal =
+        design.scrollBars == ScrollBars::Horizontal || design.scrollBars == ScrollBars::Both;
+    edit->setVerticalScrollBarPolicy(policy(vertical));
+    edit->setHorizontalScrollBarPolicy(policy(horizontal));
+    // With a horizontal bar long lines scroll; without one they wrap at the box's width.
+    edit->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    // A locked box is for reading: its text scrolls and can be selected, not edited.
+    edit->setReadOnly(design.locked);
+    if (design.locked)
+        edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     edit->setFocusPolicy(Qt::StrongFocus);
     edit->setCursor(Qt::ArrowCursor);
     edit->viewport()->setCursor(Qt::ArrowCursor);
@@ -66,8 +78,12 @@ TextBox::TextBox(Form& form, const ControlDesign& design, QWidget* parent)
     keepMouseEvents(edit);
 }
 
-void TextBox::finishLoading() { static_cast<TextEdit*>(widget())->takeText(); }
+void TextBox::finishLoading() { widgetAs<TextEdit>()->takeText(); }
 
-std::string TextBox::text() const { return static_cast<TextEdit*>(widget())->text().toStdString(); }
+std::string TextBox::text() const
+{
+    noteAccess("Text", ReadText);
+    return widgetAs<TextEdit>()->text().toStdString();
+}
 
 } // namespace platform

@@ -16,9 +16,21 @@ Timer::Timer(Form& form, const TimerDesign& design, Services& services)
     restart();
 }
 
+bool Timer::enabled() const
+{
+    m_form.noteAccess({m_name, "Enabled", false, false});
+    return m_enabled;
+}
+
+std::int32_t Timer::interval() const
+{
+    m_form.noteAccess({m_name, "Interval", false, false});
+    return m_interval;
+}
+
 void Timer::setEnabled(bool enabled)
 {
-    m_form.noteAccess({m_name, "Enabled", true});
+    m_form.noteAccess({m_name, "Enabled", true, true});
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
@@ -27,7 +39,7 @@ void Timer::setEnabled(bool enabled)
 
 void Timer::setInterval(std::int32_t interval)
 {
-    m_form.noteAccess({m_name, "Interval", true});
+    m_form.noteAccess({m_name, "Interval", true, true});
     if (interval < 0 || interval > 65535)
         throw invalidPropertyValueError();
     m_interval = interval;

@@ -26,12 +26,13 @@ public:
 
     const std::string& name() const { return m_name; }
 
-    bool enabled() const { return m_enabled; }
+    bool enabled() const;
     void setEnabled(bool enabled);
-    std::int32_t interval() const { return m_interval; }
+    std::int32_t interval() const;
     // Whole milliseconds, 0 to 65535; anything else is an invalid property value.
     void setInterval(std::int32_t interval);
-    // Whether ticks come: enabled with a non-zero interval.
+    // Whether ticks come: enabled with a non-zero interval. The platform's own look, which no
+    // handler makes.
     bool running() const { return m_enabled && m_interval > 0; }
 
     std::function<void()> onTimer;

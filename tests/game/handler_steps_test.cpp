@@ -128,3 +128,44 @@ TEST_F(HandlerSteps, InstructionsShowOrHideTheLabelBeforeTouchingTheTarget)
     EXPECT_EQ(trace([&] { f().Instructions_Click(); }), (Steps{"Inst.Visible=", "moveT.Enabled="}));
     EXPECT_EQ(trace([&] { f().Instructions_Click(); }), (Steps{"Inst.Visible=", "moveT.Enabled="}));
 }
+
+TEST_F(HandlerSteps, TheProbeSeesEveryPropertyAndKnowsWhichAccessesCanFail)
+{
+    struct Case {
+        std::function<void()> access;
+        std::string entry;
+        bool canFail; // writes, and reads that build a text
+    };
+    const Case cases[] = {
+        {[&] { (void)f().Despot.left(); }, "Despot.Left?", false},
+        {[&] { (void)f().Despot.top(); }, "Despot.Top?", false},
+        {[&] { (void)f().Despot.visible(); }, "Despot.Visible?", false},
+        {[&] { f().Despot.setLeft(0); }, "Despot.Left=", true},
+        {[&] { f().Despot.setTop(0); }, "Despot.Top=", true},
+        {[&] { f().Despot.setVisible(false); }, "Despot.Visible=", true},
+        {[&] { (void)f().moveT.enabled(); }, "moveT.Enabled?", false},
+        {[&] { (void)f().moveT.interval(); }, "moveT.Interval?", false},
+        {[&] { f().moveT.setEnabled(true); }, "moveT.Enabled=", true},
+        {[&] { f().appear.setInterval(650); }, "appear.Interval=", true},
+        {[&] { (void)f().civcheck.value(); }, "civcheck.Value?", false},
+        {[&] { f().civcheck.setValue(0); }, "civcheck.Value=", true},
+        {[&] { (void)f().Diff.value(); }, "Diff.Value?", false},
+        {[&] { (void)f().Diff.min(); }, "Diff.Min?", false},
+        {[&] { (void)f().Diff.max(); }, "Diff.Max?", false},
+        {[&] { (void)f().Diff.smallChange(); }, "Diff.SmallChange?", false},
+        {[&] { (void)f().Diff.largeChange(); }, "Diff.LargeChange?", false},
+        {[&] { f().Diff.setValue(0); }, "Diff.Value=", true},
+        {[&] { (void)f().Credits.caption(); }, "Credits.Caption?", true},
+        {[&] { f().Credits.setCaption("Credits!"); }, "Credits.Caption=", true},
+        {[&] { (void)f().Creditbox.text(); }, "Creditbox.Text?", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry);
+        AccessTrace recorder;
+        f().setAccessProbe(&recorder);
+        c.access();
+        f().setAccessProbe(nullptr);
+        ASSERT_EQ(recorder.entries, Steps{c.entry});
+        EXPECT_EQ(recorder.canFail.front(), c.canFail);
+    }
+}

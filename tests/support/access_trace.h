@@ -21,9 +21,11 @@ public:
         if (onEntry)
             onEntry(entry);
         entries.push_back(std::move(entry));
+        canFail.push_back(access.canFail);
     }
 
     std::vector<std::string> entries;
+    std::vector<bool> canFail; // beside each entry
     // Called with each entry before the access takes effect.
     std::function<void(const std::string&)> onEntry;
 };

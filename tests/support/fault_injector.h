@@ -27,12 +27,12 @@ public:
             return; // the test's own look at the controls
         if (m_abandoned.back())
             ++m_accessesAfterFailure;
-        if (access.control.empty())
-            return; // the generator and the message box are not property accesses
+        if (!access.canFail)
+            return; // the generator, the message box and plain reads never fail
         if (m_failure(m_engine)) {
             m_abandoned.back() = true;
             ++m_faults;
-            throw platform::RuntimeError(380, "Invalid property value");
+            throw platform::invalidPropertyValueError();
         }
     }
 

@@ -45,12 +45,28 @@ TEST(Dispatch, ARunTimeErrorAbandonsOnlyTheRunningHandlerAndIsReported)
 TEST(Dispatch, AnyOtherExceptionIsReportedAsAnErrorInsteadOfEndingTheProgram)
 {
     TestServices services;
+    // The shipped program's way with a programming error too, which a test run stops on.
+    services.playOnAfterProgrammingErrors = true;
     platform::Form form(services, twoTimers());
     form.dispatch([] { throw std::bad_alloc(); });
     form.dispatch([] { throw std::out_of_range("spot 14"); });
-    ASSERT_EQ(services.boxes.shown().size(), 2u);
+    form.dispatch([] { throw std::runtime_error("no display"); });
+    ASSERT_EQ(services.boxes.shown().size(), 3u);
     EXPECT_EQ(services.boxes.shown()[0].text, "Run-time error '7':\n\nOut of memory");
     EXPECT_EQ(services.boxes.shown()[1].text, "Run-time error '51':\n\nInternal error: spot 14");
+    EXPECT_EQ(services.boxes.shown()[2].text, "Run-time error '51':\n\nInternal error: no display");
+}
+
+TEST(DispatchDeathTest, AProgrammingErrorInAHandlerEndsATestRunLoudly)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            TestServices services;
+            platform::Form form(services, twoTimers());
+            form.dispatch([] { throw std::out_of_range("spot 14"); });
+        },
+        "programming error: spot 14");
 }
 
 TEST(Dispatch, NoHandlerRunsOnceTheFormIsUnloaded)

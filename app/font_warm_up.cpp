@@ -1,10 +1,10 @@
-#include "platform/font_warm_up.h"
+#include "app/font_warm_up.h"
 
 #ifdef BLASTMAP_HAS_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
 
-namespace platform {
+namespace app {
 
 FontWarmUp::FontWarmUp()
 {
@@ -23,4 +23,4 @@ void FontWarmUp::wait()
         m_thread.join();
 }
 
-} // namespace platform
+} // namespace app

@@ -4,7 +4,7 @@
 
 #include <thread>
 
-namespace platform {
+namespace app {
 
 class FontWarmUp {
 public:
@@ -21,4 +21,4 @@ private:
     std::thread m_thread;
 };
 
-} // namespace platform
+} // namespace app
