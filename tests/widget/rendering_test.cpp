@@ -4,6 +4,8 @@
 
 #include <QCursor>
 #include <QImage>
+#include <QLabel>
+#include <QStyle>
 
 using testing_support::ShownForm1Test;
 using testing_support::valueForSpot;
@@ -90,6 +92,25 @@ TEST_F(Rendering, TheCaptionsFitTheirControls)
         const QWidget* widget = control->widget();
         EXPECT_LE(widget->sizeHint().width(), widget->width() + 1) << control->name();
     }
+}
+
+TEST_F(Rendering, TheInstructionsWrapInsideTheirLabelDownToTheLastLine)
+{
+    f().Inst.setVisible(true);
+    const auto* label = qobject_cast<const QLabel*>(f().Inst.widget());
+    ASSERT_NE(label, nullptr);
+    SCOPED_TRACE(label->style()->name().toStdString() + ", " +
+                 label->font().toString().toStdString());
+    EXPECT_EQ(label->text(), "Pretty simple, really: Click the infamous tyrant when he pops up. A "
+                             "difficulty control is on the lower left of the game. Click "
+                             "'Instructions' again when finished.");
+    // Too long for one line inside the frame, so it must wrap; wrapped at the label's width,
+    // it needs no more than the label's height, frame included.
+    const QFontMetrics metrics(label->font());
+    EXPECT_GT(metrics.horizontalAdvance(label->text()), label->contentsRect().width());
+    const int needed = label->heightForWidth(label->width());
+    EXPECT_GT(needed, 2 * metrics.lineSpacing()) << "the text does not wrap";
+    EXPECT_LE(needed, label->height()) << "the last line is clipped";
 }
 
 TEST_F(Rendering, TheDartPointsOverTheMapPicturesAndLabelsAndTheArrowOverTheRest)
