@@ -56,6 +56,16 @@ TEST_F(TargetPlacement, ShowsTheTargetStartsAppearAndConsumesOneValueForTheInter
     EXPECT_EQ(generator().remaining(), 0u);
 }
 
+TEST_F(TargetPlacement, TheIntervalIsDrawnWithoutRoundingToSinglePrecision)
+{
+    // Just below 1500/3001: r × 3001 is 1499.99995902, so Int(r × 3001 + 1) is 1500. Rounded
+    // to single precision the product would be 1500 exactly and the interval 1501; so would
+    // the sum 1500.99995902, rounded to 1501.
+    const float r = 0x1.ffd452p-2f; // 0.499833375
+    showTargetAtSpot(4, r);
+    EXPECT_EQ(f().moveT.interval(), 1500);
+}
+
 TEST_F(TargetPlacement, RedrawsWhileTheSpotsTestRectangleHoldsThePointerConsumingValuesInOrder)
 {
     // The pointer at (2200, 100) lies in spot 1's rectangle only.
