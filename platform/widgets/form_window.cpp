@@ -36,8 +36,11 @@ FormWindow::FormWindow(Form& form, const FormDesign& design)
     }
     // The platform's default font is the classic desktop's 8-point dialog font, 11 pixels high
     // at 96 dpi: designs size their controls for captions in it, and Qt's own default is larger.
+    // The free sans-serif faces (DejaVu Sans on Debian) are also wider than that font, so that a
+    // text wrapped in a label sized for it ran out of room: drawn condensed, it fits again.
     QFont classic = font();
     classic.setPixelSize(11);
+    classic.setStretch(QFont::Condensed);
     setFont(classic);
     // The form's MouseMove reports the pointer over its uncovered surface without a button held.
     setMouseTracking(true);

@@ -1,6 +1,9 @@
 // The difficulty bar and the instructions and credits panels.
+#include "platform/runtime_error.h"
+#include "support/access_trace.h"
 #include "support/form1_fixture.h"
 
+using testing_support::AccessTrace;
 using testing_support::Form1Test;
 
 class Difficulty : public Form1Test {};
@@ -96,12 +99,26 @@ TEST_F(Panels, AHitWhileAPanelIsOpenStartsTheTargetAgainAndLeavesThePanelOpen)
 
 TEST_F(Panels, CreditsDisableMoveTFirstOnOpeningAndEnableItLastOnClosing)
 {
-    // A failing first step leaves everything else undone, which shows the order.
-    f().moveT.setInterval(0);
-    f().Credits_Click();
-    expectPanels(0, 1, false);
-    f().Credits_Click();
+    // Making moveT's step fail shows what came before it: nothing when opening, everything
+    // else when closing, crednum included, which no trace of accesses shows.
+    AccessTrace failMoveT;
+    failMoveT.onEntry = [](const std::string& entry) {
+        if (entry == "moveT.Enabled=")
+            throw platform::invalidPropertyValueError();
+    };
+    f().setAccessProbe(&failMoveT);
+    f().Credits.raiseClick();
+    f().setAccessProbe(nullptr);
     expectPanels(0, 0, true);
+
+    f().Credits.raiseClick();
+    f().setAccessProbe(&failMoveT);
+    f().Credits.raiseClick();
+    f().setAccessProbe(nullptr);
+    expectPanels(0, 0, false);
+    ASSERT_EQ(boxes().shown().size(), 2u);
+    for (const auto& box : boxes().shown())
+        EXPECT_EQ(box.text, "Run-time error '380':\n\nInvalid property value");
 }
 
 TEST_F(Panels, AnUnexpectedToggleValueDoesNothing)

@@ -1,4 +1,5 @@
 // Where and when the target pops up, and what a hit does.
+#include "game/spots.h"
 #include "scene/texts.h"
 #include "support/form1_fixture.h"
 
@@ -56,6 +57,16 @@ TEST_F(TargetPlacement, ShowsTheTargetStartsAppearAndConsumesOneValueForTheInter
     EXPECT_EQ(generator().remaining(), 0u);
 }
 
+TEST_F(TargetPlacement, TheIntervalIsDrawnWithoutRoundingToSinglePrecision)
+{
+    // Just below 1500/3001: r × 3001 is 1499.99995902, so Int(r × 3001 + 1) is 1500. Rounded
+    // to single precision the product would be 1500 exactly and the interval 1501; so would
+    // the sum 1500.99995902, rounded to 1501.
+    const float r = 0x1.ffd452p-2f; // 0.499833375
+    showTargetAtSpot(4, r);
+    EXPECT_EQ(f().moveT.interval(), 1500);
+}
+
 TEST_F(TargetPlacement, RedrawsWhileTheSpotsTestRectangleHoldsThePointerConsumingValuesInOrder)
 {
     // The pointer at (2200, 100) lies in spot 1's rectangle only.
@@ -72,24 +83,35 @@ TEST_F(TargetPlacement, ThePointerRejectsOnlyStrictlyInsideTheTestRectangle)
 {
     // Spot 8 is at (2160, 2040); its rectangle is 1035 wide and 840 high.
     struct Case {
+        int spot;
         float x, y;
         bool rejects;
     };
     const Case cases[] = {
-        {2160, 2400, false},             // on the left edge
-        {2160 + 1035, 2400, false},      // on the right edge
-        {2500, 2040, false},             // on the top edge
-        {2500, 2040 + 840, false},       // on the bottom edge
-        {2161, 2041, true},              // just inside the corner
-        {2160 + 900, 2040 + 100, true},  // right of the picture, inside the rectangle
-        {2160 + 100, 2040 + 900, false}, // on the picture's lower part, below the rectangle
+        {8, 2160, 2400, false},             // on the left edge
+        {8, 2160 + 1035, 2400, false},      // on the right edge
+        {8, 2500, 2040, false},             // on the top edge
+        {8, 2500, 2040 + 840, false},       // on the bottom edge
+        {8, 2161, 2041, true},              // just inside the corner
+        {8, 2160 + 900, 2040 + 100, true},  // right of the picture, inside the rectangle
+        {8, 2160 + 100, 2040 + 900, false}, // on the picture's lower part, below the rectangle
+        // Spots 6 (0, 2040) and 7 (960, 2040) share x from 960 to 1035: a point strictly
+        // between lies in both rectangles, and each of them is redrawn.
+        {6, 1000, 2400, true},
+        {7, 1000, 2400, true},
+        {6, 1035, 2400, false}, // on 6's right edge, inside 7
+        {7, 1035, 2400, true},
+        {6, 960, 2400, true}, // inside 6, on 7's left edge
+        {7, 960, 2400, false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
+        SCOPED_TRACE(testing::Message() << "spot " << c.spot << " at " << c.x << ", " << c.y);
         f().Form_MouseMove(0, 0, c.x, c.y);
-        generator().push({valueForSpot(8), valueForSpot(13), 0.5f});
+        generator().push({valueForSpot(c.spot), valueForSpot(13), 0.5f});
         f().moveT_Timer();
-        EXPECT_EQ(f().Despot.top(), c.rejects ? 4080 : 2040);
+        const int expected = c.rejects ? 13 : c.spot;
+        EXPECT_EQ(f().Despot.left(), game::spot(expected).left);
+        EXPECT_EQ(f().Despot.top(), game::spot(expected).top);
         EXPECT_EQ(generator().remaining(), c.rejects ? 0u : 1u);
         while (generator().remaining() > 0)
             generator().next();

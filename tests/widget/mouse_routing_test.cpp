@@ -1,4 +1,5 @@
 // A mouse event reaches the topmost shown control under the pointer, and only that one.
+#include "game/spots.h"
 #include "shown_form.h"
 
 using testing_support::ShownForm1Test;
@@ -53,9 +54,13 @@ TEST_F(MouseRouting, HalfTwipsRoundToTheEvenNeighbourAtTheHandler)
 
 TEST_F(MouseRouting, APressOfAnyButtonOnTheShownTargetIsAHitAndNeverAMiss)
 {
+    std::size_t hits = 0;
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
         showTargetAtSpot(5); // 224, 64 in pixels
-        click({240, 100}, button);
+        press({240, 100}, button);
+        // The hit comes with the button going down: its box has been and gone.
+        EXPECT_EQ(boxes().shown().size(), ++hits) << "no hit while the button is down";
+        release({240, 100}, button);
         EXPECT_FALSE(f().Despot.visible());
         EXPECT_FALSE(f().boomtime.enabled()) << "the hit also played a miss";
     }
@@ -67,9 +72,10 @@ TEST_F(MouseRouting, APressWhereTheHiddenTargetStandsReachesTheMap)
 {
     showTargetAtSpot(5);
     f().appear_Timer();
-    click({240, 100}, Qt::RightButton);
+    press({240, 100}, Qt::RightButton);
+    EXPECT_TRUE(f().boomtime.enabled()) << "no miss while the button is down";
+    release({240, 100}, Qt::RightButton);
     EXPECT_TRUE(boxes().shown().empty());
-    EXPECT_TRUE(f().boomtime.enabled());
     EXPECT_EQ(f().boom1.left(), 240 * 15 - 480);
     EXPECT_EQ(f().boom1.top(), 100 * 15 - 480);
 }
@@ -98,6 +104,32 @@ TEST_F(MouseRouting, AClickIsAPressAndAReleaseOnTheSameCivilian)
     EXPECT_TRUE(boxes().shown().empty());
     click({300, 250}, Qt::MiddleButton);
     EXPECT_EQ(boxes().shown().size(), 1u);
+}
+
+TEST_F(MouseRouting, ACivilianThatJumpsBetweenPressAndReleaseIsClickedIfStillUnderThePointer)
+{
+    // As on the desktop, the control that took the press judges the release where it stands
+    // then: a civilian that jumped from under the pointer is not clicked, and neither is the
+    // one that jumped there; one whose new spot still lies under the pointer is.
+    generator().push({valueForSpot(6), valueForSpot(12)});
+    f().civmove_Timer();
+    f().civcheck.setValue(1);
+    press({20, 150}); // on civ1 at spot 6
+    generator().push({valueForSpot(3), valueForSpot(6)});
+    clock().advance(750); // civ1 to spot 3, civ2 under the pointer
+    release({20, 150});
+    EXPECT_TRUE(boxes().shown().empty());
+    EXPECT_FALSE(f().boomtime.enabled());
+
+    // Spots 6 and 7 are 960 twips apart and a civilian is 1065 wide: x 64 to 70 is on both.
+    generator().push({valueForSpot(6), valueForSpot(12)});
+    clock().advance(750);
+    press({66, 150});
+    generator().push({valueForSpot(7), valueForSpot(12)});
+    clock().advance(750);
+    release({66, 150});
+    ASSERT_EQ(boxes().shown().size(), 1u);
+    EXPECT_EQ(f().civboom.left(), game::spot(7).left) << "not civ1 at its new spot";
 }
 
 TEST_F(MouseRouting, APressOnALabelOrAShowingExplosionIsNoMiss)

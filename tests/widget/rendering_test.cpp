@@ -1,9 +1,16 @@
 // What the shown window looks like: pictures over the map, system colours, pointers.
 #include "game/spots.h"
+#include "scene/texts.h"
 #include "shown_form.h"
 
 #include <QCursor>
 #include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextBlock>
+#include <QWheelEvent>
 
 using testing_support::ShownForm1Test;
 using testing_support::valueForSpot;
@@ -90,6 +97,65 @@ TEST_F(Rendering, TheCaptionsFitTheirControls)
         const QWidget* widget = control->widget();
         EXPECT_LE(widget->sizeHint().width(), widget->width() + 1) << control->name();
     }
+}
+
+TEST_F(Rendering, TheInstructionsWrapInsideTheirLabelDownToTheLastLine)
+{
+    f().Inst.setVisible(true);
+    const auto* label = qobject_cast<const QLabel*>(f().Inst.widget());
+    ASSERT_NE(label, nullptr);
+    SCOPED_TRACE(label->style()->name().toStdString() + ", " +
+                 label->font().toString().toStdString());
+    EXPECT_EQ(label->text(), "Pretty simple, really: Click the infamous tyrant when he pops up. A "
+                             "difficulty control is on the lower left of the game. Click "
+                             "'Instructions' again when finished.");
+    // Too long for one line inside the frame, so it must wrap; wrapped at the label's width,
+    // it needs no more than the label's height, frame included.
+    const QFontMetrics metrics(label->font());
+    EXPECT_GT(metrics.horizontalAdvance(label->text()), label->contentsRect().width());
+    const int needed = label->heightForWidth(label->width());
+    EXPECT_GT(needed, 2 * metrics.lineSpacing()) << "the text does not wrap";
+    EXPECT_LE(needed, label->height()) << "the last line is clipped";
+}
+
+TEST_F(Rendering, TheCreditsBoxScrollsToItsLastLineByTheWheelAndByTheKeys)
+{
+    f().Creditbox.setVisible(true);
+    auto* box = qobject_cast<QPlainTextEdit*>(f().Creditbox.widget());
+    ASSERT_NE(box, nullptr);
+    // The sixteen lines, one under another, and the empty one after the last line's end.
+    const QStringList lines = box->toPlainText().split('\n');
+    EXPECT_EQ(lines, QString::fromUtf8(scene::kCredits).split("\r\n"));
+    ASSERT_EQ(lines.size(), 17);
+    const QTextCursor lastLine(box->document()->findBlockByNumber(15));
+    const auto lastLineShows = [&] {
+        return box->viewport()->rect().contains(box->cursorRect(lastLine));
+    };
+    const auto backToTheTop = [&] {
+        box->moveCursor(QTextCursor::Start);
+        box->verticalScrollBar()->setValue(0);
+        EXPECT_FALSE(lastLineShows()) << "already shown at the top";
+    };
+
+    backToTheTop();
+    const QPoint over = box->geometry().center();
+    for (int notch = 0; notch < 16 && !lastLineShows(); ++notch) {
+        QWheelEvent wheel(over, window()->mapToGlobal(over), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(window(), &wheel);
+    }
+    EXPECT_TRUE(lastLineShows()) << "by the wheel";
+
+    click(over); // into the box, as a player does before reaching for the keys
+    for (Qt::Key step : {Qt::Key_Down, Qt::Key_PageDown}) {
+        backToTheTop();
+        for (int press = 0; press < 16 && !lastLineShows(); ++press)
+            key(step);
+        EXPECT_TRUE(lastLineShows()) << "by " << QKeySequence(step).toString().toStdString();
+    }
+    backToTheTop();
+    QTest::keyClick(window(), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_TRUE(lastLineShows()) << "by Ctrl+End";
 }
 
 TEST_F(Rendering, TheDartPointsOverTheMapPicturesAndLabelsAndTheArrowOverTheRest)
