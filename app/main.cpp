@@ -1,4 +1,5 @@
 // Blastmap: starts the game's one window on the real timers, message boxes and generator.
+#include "app/command_line.h"
 #include "app/font_warm_up.h"
 #include "blastmap/version.h"
 #include "game/form1.h"
@@ -9,9 +10,15 @@
 
 int main(int argc, char** argv)
 {
+    // Help and version need no display, so they are answered before Qt looks for one.
+    if (const auto status = app::answerInformationOptions(argc, argv))
+        return *status;
     // Qt's connection to the display leaves a second core idle: the fonts are read there.
     app::FontWarmUp fonts;
     QApplication app(argc, argv);
+    // Qt has taken its own options out of argv; only with a display can it tell which are its.
+    if (const auto status = app::rejectLeftoverArguments(argc, argv))
+        return *status;
     QApplication::setApplicationName(QStringLiteral(BLASTMAP_NAME));
     QApplication::setApplicationVersion(QStringLiteral(BLASTMAP_VERSION_TEXT));
     // Matches the running window to its desktop entry, for the taskbar's icon and grouping.
