@@ -1,6 +1,7 @@
 // Blastmap: starts the game's one window on the real timers, message boxes and generator.
 #include "app/command_line.h"
 #include "app/font_warm_up.h"
+#include "app/no_display.h"
 #include "blastmap/version.h"
 #include "game/form1.h"
 #include "platform/form.h"
@@ -15,7 +16,9 @@ int main(int argc, char** argv)
         return *status;
     // Qt's connection to the display leaves a second core idle: the fonts are read there.
     app::FontWarmUp fonts;
+    app::NoDisplayExit noDisplay;
     QApplication app(argc, argv);
+    noDisplay.release();
     // Qt has taken its own options out of argv; only with a display can it tell which are its.
     if (const auto status = app::rejectLeftoverArguments(argc, argv))
         return *status;

@@ -2,6 +2,7 @@
 // what it writes.
 #include "blastmap/version.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -90,4 +91,29 @@ TEST(CommandLine, WhatNeitherTheGameNorQtKnowsIsAUsageError)
         EXPECT_EQ(outcome.err,
                   std::string(c.reported) + "Try 'blastmap --help' for more information.\n");
     }
+}
+
+TEST(NoDisplay, OneLineSaysSoAndHowToNameOneAndTheStatusIsOne)
+{
+    const std::string line = "blastmap: no display could be opened; name one in DISPLAY or "
+                             "WAYLAND_DISPLAY, or with -display NAME\n";
+    QProcessEnvironment refused = withoutDisplay();
+    ASSERT_FALSE(QFile::exists("/tmp/.X11-unix/X999")) << "an X server runs on :999";
+    refused.insert("DISPLAY", ":999");
+    for (const QProcessEnvironment& environment : {withoutDisplay(), refused}) {
+        SCOPED_TRACE(environment.value("DISPLAY", "(no DISPLAY)").toStdString());
+        const Outcome outcome = run({}, environment);
+        EXPECT_EQ(outcome.how, QProcess::NormalExit);
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(outcome.err, line);
+    }
+
+    // Whoever asks Qt to explain its plugins gets Qt's own messages before the line.
+    QProcessEnvironment debugging = refused;
+    debugging.insert("QT_DEBUG_PLUGINS", "1");
+    const Outcome outcome = run({}, debugging);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_NE(outcome.err.find(":999"), std::string::npos) << outcome.err;
+    EXPECT_TRUE(outcome.err.ends_with("\n" + line)) << outcome.err;
 }
