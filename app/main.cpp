@@ -1,4 +1,5 @@
 // Blastmap: starts the game's one window on the real timers, message boxes and generator.
+#include "app/close_on_signals.h"
 #include "app/command_line.h"
 #include "app/font_warm_up.h"
 #include "app/no_display.h"
@@ -14,6 +15,8 @@ int main(int argc, char** argv)
     // Help and version need no display, so they are answered before Qt looks for one.
     if (const auto status = app::answerInformationOptions(argc, argv))
         return *status;
+    // Caught from the start: a signal that comes while Qt connects closes the window once shown.
+    app::SignalCloser signalCloser;
     // Qt's connection to the display leaves a second core idle: the fonts are read there.
     app::FontWarmUp fonts;
     app::NoDisplayExit noDisplay;
@@ -32,5 +35,6 @@ int main(int argc, char** argv)
     platform::QtServices services;
     game::Form1 form(services);
     services.setOwnerWindow(form.window());
+    signalCloser.closeOnSignal(form.window());
     return platform::run(form);
 }

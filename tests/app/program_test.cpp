@@ -2,11 +2,17 @@
 // what it writes.
 #include "blastmap/version.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <string>
+#include <sys/types.h>
+#include <vector>
 
 namespace {
 
@@ -47,6 +53,63 @@ Outcome run(const QStringList& arguments, const QProcessEnvironment& environment
     return {program.exitStatus(), program.exitCode(), program.readAllStandardOutput().toStdString(),
             program.readAllStandardError().toStdString()};
 }
+
+// One of the kernel's signal masks of a process ("SigCgt", "SigIgn"); 0 once it has gone.
+quint64 signalMask(qint64 pid, const QByteArray& name)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(name + ':'))
+            return line.mid(name.size() + 1).trimmed().toULongLong(nullptr, 16);
+    return 0;
+}
+
+bool inMask(quint64 mask, int number) { return mask & (quint64{1} << (number - 1)); }
+
+// The game on the offscreen platform, started with the three signals at their default action
+// but for those given, which it starts with ignored.
+class RunningGame {
+public:
+    explicit RunningGame(std::initializer_list<int> ignored = {})
+        : m_ignored(ignored)
+    {
+        m_program.setProcessEnvironment(offscreen());
+        // Whatever the test runner was started with, the game starts as a desktop starts it.
+        m_program.setChildProcessModifier([this] {
+            for (int number : {SIGTERM, SIGHUP, SIGINT})
+                std::signal(number, SIG_DFL);
+            for (int number : m_ignored)
+                std::signal(number, SIG_IGN);
+        });
+        m_program.start(BLASTMAP_EXECUTABLE, {});
+    }
+
+    QProcess& process() { return m_program; }
+    quint64 mask(const char* name) { return signalMask(m_program.processId(), name); }
+
+    // Waits until the game catches every one of the signals: a slow start under a sanitizer
+    // takes longer than a second.
+    bool catches(std::initializer_list<int> wanted)
+    {
+        const QDeadlineTimer deadline(30000);
+        const auto all = [&] {
+            const quint64 caught = mask("SigCgt");
+            return std::all_of(wanted.begin(), wanted.end(),
+                               [&](int number) { return inMask(caught, number); });
+        };
+        while (m_program.state() != QProcess::NotRunning && !all() && !deadline.hasExpired())
+            m_program.waitForFinished(10);
+        return all();
+    }
+
+    void send(int number) { ::kill(static_cast<pid_t>(m_program.processId()), number); }
+
+private:
+    std::vector<int> m_ignored;
+    QProcess m_program;
+};
 
 } // namespace
 
@@ -116,4 +179,32 @@ TEST(NoDisplay, OneLineSaysSoAndHowToNameOneAndTheStatusIsOne)
     EXPECT_EQ(outcome.status, 1);
     EXPECT_NE(outcome.err.find(":999"), std::string::npos) << outcome.err;
     EXPECT_TRUE(outcome.err.ends_with("\n" + line)) << outcome.err;
+}
+
+TEST(Signals, EachClosesTheRunningGameWithStatusZero)
+{
+    for (int number : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(number);
+        RunningGame game;
+        ASSERT_TRUE(game.catches({SIGTERM, SIGHUP, SIGINT}));
+        // Idle for about a second, and still running at its end.
+        EXPECT_FALSE(game.process().waitForFinished(1000));
+        ASSERT_EQ(game.process().state(), QProcess::Running) << "the game ended by itself";
+
+        game.send(number);
+        ASSERT_TRUE(game.process().waitForFinished(30000)) << "the signal did not end the game";
+        EXPECT_EQ(game.process().exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(game.process().exitCode(), 0);
+    }
+}
+
+TEST(Signals, OneIgnoredWhenTheGameStartsStaysIgnored)
+{
+    RunningGame game({SIGHUP}); // as nohup starts it
+    ASSERT_TRUE(game.catches({SIGTERM, SIGINT}));
+    EXPECT_TRUE(inMask(game.mask("SigIgn"), SIGHUP));
+    EXPECT_FALSE(inMask(game.mask("SigCgt"), SIGHUP));
+    game.send(SIGTERM);
+    ASSERT_TRUE(game.process().waitForFinished(30000));
+    EXPECT_EQ(game.process().exitCode(), 0);
 }
