@@ -1,5 +1,8 @@
 // Blastmap: starts the game's one window on the real timers, message boxes and generator.
+#include "app/close_on_signals.h"
+#include "app/command_line.h"
 #include "app/font_warm_up.h"
+#include "app/no_display.h"
 #include "blastmap/version.h"
 #include "game/form1.h"
 #include "platform/form.h"
@@ -9,9 +12,19 @@
 
 int main(int argc, char** argv)
 {
+    // Help and version need no display, so they are answered before Qt looks for one.
+    if (const auto status = app::answerInformationOptions(argc, argv))
+        return *status;
+    // Caught from the start: a signal that comes while Qt connects closes the window once shown.
+    app::SignalCloser signalCloser;
     // Qt's connection to the display leaves a second core idle: the fonts are read there.
     app::FontWarmUp fonts;
+    app::NoDisplayExit noDisplay;
     QApplication app(argc, argv);
+    noDisplay.release();
+    // Qt has taken its own options out of argv; only with a display can it tell which are its.
+    if (const auto status = app::rejectLeftoverArguments(argc, argv))
+        return *status;
     QApplication::setApplicationName(QStringLiteral(BLASTMAP_NAME));
     QApplication::setApplicationVersion(QStringLiteral(BLASTMAP_VERSION_TEXT));
     // Matches the running window to its desktop entry, for the taskbar's icon and grouping.
@@ -22,5 +35,6 @@ int main(int argc, char** argv)
     platform::QtServices services;
     game::Form1 form(services);
     services.setOwnerWindow(form.window());
+    signalCloser.closeOnSignal(form.window());
     return platform::run(form);
 }

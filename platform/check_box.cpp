@@ -46,7 +46,7 @@ CheckBox::CheckBox(Form& form, const ControlDesign& design, QWidget* parent)
     auto* box = new TwoStateCheckBox(toQString(design.text), parent);
     box->setCursor(Qt::ArrowCursor);
     box->setFocusPolicy(Qt::StrongFocus);
-    applyBackground(box, design.background);
+    applySystemColour(box, design.background);
     attach(box);
     box->setCheckState(toCheckState(design.checkValue));
     // clicked comes from the player alone (mouse or Space), never from setValue.

@@ -18,7 +18,7 @@ Label::Label(Form& form, const ControlDesign& design, QWidget* parent)
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setLineWidth(1);
     }
-    applyBackground(label, design.background);
+    applySystemColour(label, design.background);
     // A named label still has its text read out, as the description.
     if (!design.accessibleName.empty())
         label->setAccessibleDescription(label->text());

@@ -73,7 +73,7 @@ TextBox::TextBox(Form& form, const ControlDesign& design, QWidget* parent)
     edit->setFocusPolicy(Qt::StrongFocus);
     edit->setCursor(Qt::ArrowCursor);
     edit->viewport()->setCursor(Qt::ArrowCursor);
-    applyBackground(edit, design.background);
+    applySystemColour(edit, design.background);
     attach(edit);
     keepMouseEvents(edit);
 }

@@ -7,7 +7,8 @@ class QWidget;
 
 namespace platform {
 
-// Fills the widget's background with the colour; Default leaves the style's own.
-void applyBackground(QWidget* widget, SystemColour colour);
+// Fills the widget's background with the colour and writes its text in a colour that reads
+// on it; Default leaves the style's own.
+void applySystemColour(QWidget* widget, SystemColour colour);
 
 } // namespace platform

@@ -1,0 +1,116 @@
+// A dark desktop palette: the controls follow it and every caption stays readable.
+#include "shown_form.h"
+
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+using testing_support::ShownForm1Test;
+
+namespace {
+
+// WCAG's relative luminance of an sRGB colour.
+double luminance(QRgb colour)
+{
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
+           0.0722 * linear(qBlue(colour));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// The contrast of the text's strongest pixel in the area against the background around it,
+// which is the colour most of the area shows.
+double textContrast(const QImage& image, QRect area)
+{
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    const QRgb background =
+        std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+            return a.second < b.second;
+        })->first;
+    double best = 1;
+    for (const auto& [colour, count] : counts)
+        best = std::max(best, contrast(colour, background));
+    return best;
+}
+
+class DarkPalette : public ShownForm1Test {
+protected:
+    DarkPalette()
+    {
+        // The colours of a common dark desktop theme, whose light grey text does not reach
+        // 3:1 on a mid grey.
+        QPalette dark = m_original;
+        dark.setColor(QPalette::Window, QColor(0x38, 0x3c, 0x4a));
+        dark.setColor(QPalette::Base, QColor(0x40, 0x45, 0x52));
+        dark.setColor(QPalette::Button, QColor(0x44, 0x4a, 0x59));
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, QColor(0xd3, 0xda, 0xe3));
+        setPalette(dark);
+        f().Inst.setVisible(true);
+    }
+    ~DarkPalette() override { setPalette(m_original); }
+
+    // The desktop's palette as it changes while the game runs; Qt passes it on to the widgets
+    // through posted events.
+    static void setPalette(const QPalette& palette)
+    {
+        QApplication::setPalette(palette);
+        QCoreApplication::sendPostedEvents();
+    }
+
+    // Where a control writes its caption, in the window: beside a check box's indicator,
+    // inside a button's bevel, and no further than a label's text reaches (the scroll bar
+    // covers the foot of the Difficulty label).
+    static QRect captionArea(const QWidget* widget)
+    {
+        QRect area;
+        if (auto* label = qobject_cast<const QLabel*>(widget)) {
+            const QRect inside = label->contentsRect();
+            area = inside.intersected(label->fontMetrics().boundingRect(
+                inside, static_cast<int>(label->alignment()) | Qt::TextWordWrap, label->text()));
+        } else if (auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const bool box = qobject_cast<const QCheckBox*>(button);
+            area = widget->style()->subElementRect(
+                box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, widget);
+        }
+        return area.translated(widget->pos());
+    }
+
+private:
+    QPalette m_original = QApplication::palette();
+};
+
+} // namespace
+
+TEST_F(DarkPalette, EveryCaptionReadsAtThreeToOneOrMore)
+{
+    const QImage shown = f().window()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (const platform::Control* control : std::initializer_list<const platform::Control*>{
+             &f().civcheck, &f().Difficulty, &f().Instructions, &f().Credits, &f().Inst}) {
+        EXPECT_GE(textContrast(shown, captionArea(control->widget())), 3.0) << control->name();
+    }
+    // The label on the window-background colour follows the change of palette.
+    const QRect label = f().Difficulty.widget()->geometry();
+    EXPECT_EQ(shown.pixel(label.right(), label.top()), QColor(0x40, 0x45, 0x52).rgb());
+}
