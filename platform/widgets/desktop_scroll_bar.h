@@ -1,0 +1,59 @@
+// A horizontal or vertical scroll bar that behaves as a desktop's does whatever Qt style draws it.
+#pragma once
+
+#include <QBasicTimer>
+#include <QScrollBar>
+#include <QStyle>
+
+namespace platform {
+
+// The keys of a desktop scroll bar: arrows by the small change, Page Up and Page Down by the
+// large one (Page Down to the right), Home and End to the ends. Qt maps Page Up to the right.
+//
+// A left press in the trough takes one large step towards the pointer and repeats while held;
+// no press there makes the thumb jump to the pointer. Qt leaves that to the style (a left or
+// middle click jumps where the style's hints say so), so the bar pages itself: a style still
+// draws it, but decides nothing about a press in the trough. Presses on the arrows and the thumb
+// stay Qt's.
+class DesktopScrollBar final : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+    // The repeat runs on a timer of the bar's own: Qt's slider repeat asks the style whether to
+    // stop at a press position that only Qt's own press handling records.
+    void timerEvent(QTimerEvent* event) override;
+
+    // As Qt draws the bar, with the trough's pressed part shown sunk while it pages.
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QStyle::SubControl partAt(QPoint point) const;
+    SliderAction pageAction() const;
+    // One large step now, and more after a delay while the press is held.
+    void page();
+
+    // Pauses the repeat while the pointer is off the pressed part of the trough, and takes it
+    // up again when the pointer comes back, as Qt does for the arrows.
+    void followPointer();
+
+    void stopPaging();
+    static SliderAction actionFor(int key);
+
+    // The delays of Qt's own scroll bars.
+    static constexpr int kRepeatDelayMs = 500;
+    static constexpr int kRepeatIntervalMs = 50;
+
+    QStyle::SubControl m_paging = QStyle::SC_None; // the part of the trough held pressed
+    QPoint m_pointer;
+    bool m_pointerAway = false;
+    QBasicTimer m_repeat;
+};
+
+} // namespace platform
