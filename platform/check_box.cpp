@@ -1,7 +1,6 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/runtime_error.h"
-#include "platform/widgets/mouse_routing.h"
 #include "platform/widgets/qt_string.h"
 #include "platform/widgets/system_colours.h"
 
@@ -44,14 +43,11 @@ CheckBox::CheckBox(Form& form, const ControlDesign& design, QWidget* parent)
     : Control(form, design)
 {
     auto* box = new TwoStateCheckBox(toQString(design.text), parent);
-    box->setCursor(Qt::ArrowCursor);
-    box->setFocusPolicy(Qt::StrongFocus);
     applySystemColour(box, design.background);
-    attach(box);
+    attach(box, Backing::Window);
     box->setCheckState(toCheckState(design.checkValue));
     // clicked comes from the player alone (mouse or Space), never from setValue.
     QObject::connect(box, &QCheckBox::clicked, box, [this] { raiseClick(); });
-    keepMouseEvents(box);
 }
 
 std::int16_t CheckBox::value() const

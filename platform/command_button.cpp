@@ -1,6 +1,5 @@
 #include "platform/controls.h"
 #include "platform/form.h"
-#include "platform/widgets/mouse_routing.h"
 #include "platform/widgets/qt_string.h"
 
 #include <QKeyEvent>
@@ -35,11 +34,8 @@ CommandButton::CommandButton(Form& form, const ControlDesign& design, QWidget* p
 {
     auto* button = new PushButton(toQString(design.text), parent);
     button->setAutoDefault(false);
-    button->setFocusPolicy(Qt::StrongFocus);
-    button->setCursor(Qt::ArrowCursor);
-    attach(button);
+    attach(button, Backing::Window);
     QObject::connect(button, &QPushButton::clicked, button, [this] { raiseClick(); });
-    keepMouseEvents(button);
 }
 
 std::string CommandButton::caption() const

@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/twips.h"
+#include "platform/widgets/mouse_routing.h"
 
 #include <QWidget>
 
@@ -20,15 +21,24 @@ Control::Control(Form& form, const ControlDesign& design)
 
 Control::~Control() = default;
 
-void Control::attach(QWidget* widget)
+void Control::attach(QWidget* widget, Backing backing)
 {
     m_widget = widget;
+    if (backing == Backing::Window) {
+        m_widget->setFocusPolicy(Qt::StrongFocus);
+        m_widget->setCursor(Qt::ArrowCursor);
+        for (QWidget* child : m_widget->findChildren<QWidget*>())
+            child->setCursor(Qt::ArrowCursor);
+    } else {
+        m_widget->setFocusPolicy(Qt::NoFocus);
+    }
     m_widget->setObjectName(QString::fromStdString(m_name));
     if (!m_accessibleName.empty())
         m_widget->setAccessibleName(QString::fromStdString(m_accessibleName));
     m_widget->resize(twipsToPixels(m_width), twipsToPixels(m_height));
     place();
     m_widget->setVisible(m_visible);
+    keepMouseEvents(m_widget);
 }
 
 float Control::left() const

@@ -49,8 +49,12 @@ public:
 
 protected:
     Control(Form& form, const ControlDesign& design);
+    // How a kind's widget meets the player. A window-backed control takes the focus and shows
+    // the desktop's arrow; a picture or a label never takes the focus and shows the form's
+    // pointer. Either way a mouse event that reaches it ends there.
+    enum class Backing { Windowless, Window };
     // Called once by each kind's constructor with the widget it made for itself.
-    void attach(QWidget* widget);
+    void attach(QWidget* widget, Backing backing);
     // The widget as the class its kind made it of; only that kind's own file asks.
     template <class WidgetType> WidgetType* widgetAs() const
     {

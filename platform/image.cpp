@@ -93,9 +93,8 @@ Image::Image(Form& form, const ControlDesign& design, QWidget* parent)
     auto* widget = new ImageWidget(*this, parent);
     // A picture is a graphic to a screen reader, not the bare client area of a QWidget.
     setAccessibleRole(widget, QAccessible::Graphic);
-    attach(widget);
+    attach(widget, Backing::Windowless);
     widget->setPicture(design.picture, design.stretch, design.visible);
-    keepMouseEvents(widget);
 }
 
 void Image::finishLoading() { widgetAs<ImageWidget>()->decodePicture(); }

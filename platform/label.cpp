@@ -1,5 +1,4 @@
 #include "platform/controls.h"
-#include "platform/widgets/mouse_routing.h"
 #include "platform/widgets/qt_string.h"
 #include "platform/widgets/system_colours.h"
 
@@ -13,7 +12,6 @@ Label::Label(Form& form, const ControlDesign& design, QWidget* parent)
     auto* label = new QLabel(toQString(design.text), parent);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFocusPolicy(Qt::NoFocus);
     if (design.border) {
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setLineWidth(1);
@@ -22,8 +20,7 @@ Label::Label(Form& form, const ControlDesign& design, QWidget* parent)
     // A named label still has its text read out, as the description.
     if (!design.accessibleName.empty())
         label->setAccessibleDescription(label->text());
-    attach(label);
-    keepMouseEvents(label);
+    attach(label, Backing::Windowless);
 }
 
 } // namespace platform

@@ -1,7 +1,6 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/widgets/desktop_scroll_bar.h"
-#include "platform/widgets/mouse_routing.h"
 
 namespace platform {
 
@@ -16,11 +15,8 @@ HScrollBar::HScrollBar(Form& form, const ControlDesign& design, QWidget* parent)
     // Change comes when a drag of the thumb ends, not at every pixel on the way.
     bar->setTracking(false);
     // Qt's scroll bars take no focus of their own; the player tabs to this one and uses keys.
-    bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setCursor(Qt::ArrowCursor);
-    attach(bar);
+    attach(bar, Backing::Window);
     QObject::connect(bar, &QScrollBar::valueChanged, bar, [this] { raiseChange(); });
-    keepMouseEvents(bar);
 }
 
 std::int16_t HScrollBar::value() const

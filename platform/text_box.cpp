@@ -1,5 +1,4 @@
 #include "platform/controls.h"
-#include "platform/widgets/mouse_routing.h"
 #include "platform/widgets/qt_string.h"
 #include "platform/widgets/system_colours.h"
 
@@ -70,12 +69,8 @@ TextBox::TextBox(Form& form, const ControlDesign& design, QWidget* parent)
     edit->setReadOnly(design.locked);
     if (design.locked)
         edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    edit->setFocusPolicy(Qt::StrongFocus);
-    edit->setCursor(Qt::ArrowCursor);
-    edit->viewport()->setCursor(Qt::ArrowCursor);
     applySystemColour(edit, design.background);
-    attach(edit);
-    keepMouseEvents(edit);
+    attach(edit, Backing::Window);
 }
 
 void TextBox::finishLoading() { widgetAs<TextEdit>()->takeText(); }
