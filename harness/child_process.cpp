@@ -1,4 +1,4 @@
-// Starts a child with fork and execve, and reaps it with wait4, which also tells its CPU time.
+// Starts children with fork and execve or with posix_spawn, and reaps them with wait4.
 #include "harness/child_process.h"
 
 #include <algorithm>
@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <spawn.h>
 #include <stdexcept>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -74,30 +75,47 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Options& 
 {
     if (argv.empty())
         throw std::invalid_argument("no program to start");
-    // Everything that can fail is prepared before the fork: after it, the child only sets up
-    // its descriptors and executes the program.
+    // Everything that can fail is prepared before the child is made: after it, the child only
+    // sets up its descriptors and executes the program.
     std::vector<std::string> arguments = argv;
     std::vector<std::string> variables = mergedEnvironment(options.environment);
-    std::vector<char*> argp = pointers(arguments);
-    std::vector<char*> envp = pointers(variables);
-    const int deathSignal = options.deathSignal;
-    const pid_t parent = getpid();
+    const std::vector<char*> argp = pointers(arguments);
+    const std::vector<char*> envp = pointers(variables);
 
     const int devNull =
         options.output == Output::Discard ? open("/dev/null", O_WRONLY | O_CLOEXEC) : -1;
     if (options.output == Output::Discard && devNull < 0)
         throw systemError("cannot open /dev/null", errno);
     int outputPipe[2] = {-1, -1};
+    if (options.output == Output::Capture && pipe2(outputPipe, O_CLOEXEC) != 0) {
+        closeIfOpen(devNull);
+        throw systemError("cannot make a pipe", errno);
+    }
+    m_outputFd = outputPipe[0];
+    try {
+        if (options.deathSignal != 0)
+            forkAndExec(argp.data(), envp.data(), options.deathSignal, devNull, outputPipe[1]);
+        else
+            spawn(argp.data(), envp.data(), devNull, outputPipe[1]);
+    } catch (const std::exception&) {
+        closeIfOpen(devNull);
+        closeIfOpen(outputPipe[1]);
+        closeOutput();
+        throw;
+    }
+    closeIfOpen(devNull);
+    closeIfOpen(outputPipe[1]);
+}
+
+void ChildProcess::forkAndExec(char* const argv[], char* const envp[], int deathSignal, int devNull,
+                               int outputFd)
+{
     // A successful execve closes the write end of this pipe, so an empty read tells the parent
     // that the program runs; a failing child writes its errno there instead.
     int execReport[2] = {-1, -1};
-    if ((options.output == Output::Capture && pipe2(outputPipe, O_CLOEXEC) != 0) ||
-        pipe2(execReport, O_CLOEXEC) != 0) {
-        const int error = errno;
-        for (int fd : {devNull, outputPipe[0], outputPipe[1], execReport[0], execReport[1]})
-            closeIfOpen(fd);
-        throw systemError("cannot make a pipe", error);
-    }
+    if (pipe2(execReport, O_CLOEXEC) != 0)
+        throw systemError("cannot make a pipe", errno);
+    const pid_t parent = getpid();
 
     m_startedAt = Clock::now();
     m_pid = fork();
@@ -106,24 +124,19 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Options& 
         // The parent may have died before the line above took effect.
         if (getppid() != parent)
             _exit(127);
-        if (devNull >= 0 &&
-            (dup2(devNull, STDOUT_FILENO) < 0 || dup2(devNull, STDERR_FILENO) < 0))
+        if (devNull >= 0 && (dup2(devNull, STDOUT_FILENO) < 0 || dup2(devNull, STDERR_FILENO) < 0))
             failInChild(execReport[1]);
-        if (outputPipe[1] >= 0 && dup2(outputPipe[1], STDOUT_FILENO) < 0)
+        if (outputFd >= 0 && dup2(outputFd, STDOUT_FILENO) < 0)
             failInChild(execReport[1]);
-        execve(argp[0], argp.data(), envp.data());
+        execve(argv[0], argv, envp);
         failInChild(execReport[1]);
     }
     const int forkError = errno;
-    for (int fd : {devNull, outputPipe[1], execReport[1]})
-        closeIfOpen(fd);
-    m_outputFd = outputPipe[0];
+    close(execReport[1]);
     if (m_pid < 0) {
-        closeIfOpen(execReport[0]);
-        closeOutput();
+        close(execReport[0]);
         throw systemError("fork failed", forkError);
     }
-
     int execError = 0;
     ssize_t got = 0;
     while ((got = read(execReport[0], &execError, sizeof execError)) < 0 && errno == EINTR) {
@@ -131,9 +144,26 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Options& 
     close(execReport[0]);
     if (got > 0) {
         reap(0);
-        closeOutput();
-        throw systemError("cannot start " + argv[0], execError);
+        throw systemError(std::string("cannot start ") + argv[0], execError);
     }
+}
+
+void ChildProcess::spawn(char* const argv[], char* const envp[], int devNull, int outputFd)
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (devNull >= 0) {
+        posix_spawn_file_actions_adddup2(&actions, devNull, STDOUT_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, devNull, STDERR_FILENO);
+    }
+    if (outputFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, outputFd, STDOUT_FILENO);
+    m_startedAt = Clock::now();
+    // glibc's posix_spawn returns only once the program is executed, and tells why it was not.
+    const int error = posix_spawn(&m_pid, argv[0], &actions, nullptr, argv, envp);
+    posix_spawn_file_actions_destroy(&actions);
+    if (error != 0)
+        throw systemError(std::string("cannot start ") + argv[0], error);
 }
 
 ChildProcess::~ChildProcess()

@@ -18,15 +18,15 @@ QSize clientSize(const platform::FormDesign& form)
 
 QRect pixelRect(const platform::ControlDesign& control)
 {
-    return {twipsToPixels(control.left), twipsToPixels(control.top),
-            twipsToPixels(control.width), twipsToPixels(control.height)};
+    return {twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
+            twipsToPixels(control.height)};
 }
 
 QRect controlRect(const platform::FormDesign& form, std::string_view name)
 {
-    const auto found =
-        std::find_if(form.controls.begin(), form.controls.end(),
-                     [name](const platform::ControlDesign& control) { return control.name == name; });
+    const auto found = std::find_if(
+        form.controls.begin(), form.controls.end(),
+        [name](const platform::ControlDesign& control) { return control.name == name; });
     if (found == form.controls.end())
         throw std::logic_error("the form has no control named " + std::string(name));
     return pixelRect(*found);

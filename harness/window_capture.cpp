@@ -12,9 +12,9 @@ QImage captureArea(Display* display, XWindow window, const QRect& area)
 {
     if (area.isEmpty())
         return {};
-    XImage* image = XGetImage(display, window, area.x(), area.y(),
-                              static_cast<unsigned>(area.width()),
-                              static_cast<unsigned>(area.height()), AllPlanes, ZPixmap);
+    XImage* image =
+        XGetImage(display, window, area.x(), area.y(), static_cast<unsigned>(area.width()),
+                  static_cast<unsigned>(area.height()), AllPlanes, ZPixmap);
     if (!image)
         return {};
     QImage result = convertXImage(*image);

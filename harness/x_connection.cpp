@@ -13,8 +13,8 @@ int reportOtherErrors(Display* display, XErrorEvent* error)
 {
     // A window destroyed between two requests about it, or unmapped before it is read back.
     if (error->error_code == BadWindow || error->error_code == BadDrawable ||
-        (error->error_code == BadMatch && (error->request_code == X_GetImage ||
-                                           error->request_code == X_SetInputFocus)))
+        (error->error_code == BadMatch &&
+         (error->request_code == X_GetImage || error->request_code == X_SetInputFocus)))
         return 0;
     char text[256];
     XGetErrorText(display, error->error_code, text, sizeof text);

@@ -114,8 +114,7 @@ bool supportsProtocol(Display* display, XWindow window, const char* protocol)
 
 std::optional<pid_t> processOf(Display* display, XWindow window)
 {
-    const std::vector<unsigned long> pid =
-        longProperty(display, window, "_NET_WM_PID", "CARDINAL");
+    const std::vector<unsigned long> pid = longProperty(display, window, "_NET_WM_PID", "CARDINAL");
     if (pid.size() != 1)
         return std::nullopt;
     return static_cast<pid_t>(pid.front());
