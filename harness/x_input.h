@@ -2,8 +2,9 @@
 //
 // Every call syncs with the server before it returns: the server has then generated the input
 // and sent it to the window's client, so that a capture or a check made next sees its effect
-// on its way. A flush alone would only have written the request to the socket. The round trip
-// costs a fraction of a millisecond, also where a probe inside the game's own process presses.
+// on its way. A flush alone would only have written the request to the socket. Where the bench's
+// press probe presses from inside the game's own process, the sync holds the game's thread for
+// that round trip; its press-to-paint figures came out as with a flush, within noise.
 #pragma once
 
 #include "harness/x11_handles.h"

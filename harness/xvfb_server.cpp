@@ -61,7 +61,10 @@ XvfbServer::~XvfbServer()
 
 bool XvfbServer::tryDisplay(int number, int depth)
 {
-    const std::string name = ":" + std::to_string(number);
+    // Appended rather than concatenated: GCC 12 at -O3 takes ":" + std::string for an
+    // overlapping copy (-Wrestrict).
+    std::string name = ":";
+    name += std::to_string(number);
     if (lockExists(number) || somebodyAnswers(name))
         return false;
     const std::string screen = std::to_string(m_screen.width()) + "x" +
