@@ -1,5 +1,4 @@
-// A program started as a child: always ended and reaped, never outliving the process that
-// started it.
+// A program started as a child, always ended and reaped, and never outliving its starter.
 #pragma once
 
 #include "harness/polling.h"

@@ -1,5 +1,4 @@
-// The private X server that the driver runs every program on, and its watch on the windows
-// mapped there.
+// The driver's private X server for every program it runs, and its watch on their windows.
 #pragma once
 
 #include "harness/child_process.h"
