@@ -1,9 +1,12 @@
+// Leaves the game alone and reads its CPU time from /proc before and after.
 #include "bench/driver/idle.h"
 
-#include "bench/driver/child.h"
 #include "bench/driver/layout.h"
 #include "bench/driver/proc_stats.h"
 #include "bench/driver/start_up.h"
+#include "harness/window_capture.h"
+#include "harness/x_input.h"
+#include "harness/x_windows.h"
 
 #include <chrono>
 #include <thread>
@@ -36,26 +39,27 @@ int helmetPixels(const QImage& image)
 
 } // namespace
 
-IdleFigures measureIdle(XView& view, const std::string& game, int seconds)
+IdleFigures measureIdle(Screen& screen, const std::string& game, int seconds)
 {
     IdleFigures figures;
-    view.moveTo(kPointerAway);
-    view.drainEvents();
-    Child child({game}, false);
-    const XWindow window = waitUntilShown(view, child.pid(), expectedMapRow(), Clock::now() + 20s);
-    if (!window)
+    const ShownGame shown = startShown(screen, game);
+    if (!shown.window)
         return figures;
+    const pid_t pid = shown.process->pid();
     // Start-up's own work is over well before this.
     std::this_thread::sleep_for(2s);
-    figures.hiddenPercent = cpuPercentOver(child.pid(), seconds);
+    figures.hiddenPercent = cpuPercentOver(pid, seconds);
 
-    view.moveTo(view.origin(window) + controlRect("civcheck").topLeft() + QPoint(22, 13));
-    view.click();
-    view.moveTo(kPointerAway);
+    const QPoint origin = harness::rootGeometry(screen.display(), shown.window).topLeft();
+    harness::movePointer(screen.display(),
+                         origin + controlRect("civcheck").topLeft() + QPoint(22, 13));
+    harness::clickButton(screen.display());
+    harness::movePointer(screen.display(), kPointerAway);
     std::this_thread::sleep_for(1500ms);
-    figures.civiliansSeen = helmetPixels(view.grab(window)) > 100;
+    figures.civiliansSeen =
+        helmetPixels(harness::captureWindow(screen.display(), shown.window)) > 100;
     std::this_thread::sleep_for(500ms);
-    figures.shownPercent = cpuPercentOver(child.pid(), seconds);
+    figures.shownPercent = cpuPercentOver(pid, seconds);
     return figures;
 }
 

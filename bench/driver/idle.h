@@ -1,7 +1,7 @@
 // Idle CPU: the game left alone, first with the civilians hidden and then shown.
 #pragma once
 
-#include "bench/driver/x_view.h"
+#include "bench/driver/screen.h"
 
 #include <string>
 
@@ -13,6 +13,6 @@ struct IdleFigures {
     bool civiliansSeen = false;
 };
 
-IdleFigures measureIdle(XView& view, const std::string& game, int seconds);
+IdleFigures measureIdle(Screen& screen, const std::string& game, int seconds);
 
 } // namespace bench

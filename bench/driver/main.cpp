@@ -1,11 +1,12 @@
-// blastmap-bench-driver: measures Blastmap against the bare and the plain-Qt windows on the X
-// server of $DISPLAY, and prints the figures, their ratios and the goals as Markdown.
+// blastmap-bench-driver: measures Blastmap against the bare and the plain-Qt windows on a private
+// Xvfb of its own, and prints the figures, their ratios and the goals as Markdown.
 #include "bench/common/stats.h"
-#include "bench/driver/child.h"
 #include "bench/driver/layout.h"
 #include "bench/driver/options.h"
 #include "bench/driver/proc_stats.h"
 #include "bench/driver/report.h"
+#include "bench/driver/screen.h"
+#include "harness/x_input.h"
 
 #include <cstdio>
 #include <ctime>
@@ -13,13 +14,16 @@
 
 namespace {
 
-std::map<std::string, double> runProbe(const std::vector<std::string>& argv)
+std::map<std::string, double> runProbe(const bench::Screen& screen,
+                                       const std::vector<std::string>& argv)
 {
     std::fprintf(stderr, "running %s...\n", argv[0].c_str());
-    bench::Child probe(argv, true);
+    harness::ChildProcess probe(argv,
+                                screen.programOptions(harness::ChildProcess::Output::Capture));
     const int status = probe.wait();
     if (status != 0)
-        std::fprintf(stderr, "%s ended with status %d\n", argv[0].c_str(), status);
+        std::fprintf(stderr, "%s %s\n", argv[0].c_str(),
+                     harness::describeWaitStatus(status).c_str());
     return bench::parseFigures(probe.output());
 }
 
@@ -36,7 +40,7 @@ std::string today()
 int main(int argc, char** argv)
 try {
     const bench::Options options = bench::parseOptions(argc, argv);
-    bench::XView view;
+    bench::Screen screen;
     bench::Goals goals;
     std::printf("## Blastmap bench, %s\n\nLoad average (1, 5, 15 min) at the start: %s\n",
                 today().c_str(), bench::loadAverages().c_str());
@@ -47,24 +51,24 @@ try {
                                                 {"Blastmap", BENCH_GAME}};
         for (const std::string& path : options.compare)
             programs.push_back({"compared: " + path, path});
-        view.moveTo(bench::kPointerAway);
-        const auto samples = bench::measureStartUp(view, programs, options.runs);
+        harness::movePointer(screen.display(), bench::kPointerAway);
+        const auto samples = bench::measureStartUp(screen, programs, options.runs);
         bench::reportStartUp(programs, samples, options.runs, goals);
     }
     if (options.wants("idle")) {
         std::fprintf(stderr, "idle CPU...\n");
-        bench::reportIdle(bench::measureIdle(view, BENCH_GAME, options.idleSeconds),
+        bench::reportIdle(bench::measureIdle(screen, BENCH_GAME, options.idleSeconds),
                           options.idleSeconds, goals);
     }
     if (options.wants("timers")) {
-        view.moveTo(bench::kPointerAway);
-        bench::reportTimers(runProbe({BENCH_TIMERS, std::to_string(options.timerSeconds)}),
+        harness::movePointer(screen.display(), bench::kPointerAway);
+        bench::reportTimers(runProbe(screen, {BENCH_TIMERS, std::to_string(options.timerSeconds)}),
                             options.timerSeconds, goals);
     }
     if (options.wants("press"))
-        bench::reportPress(runProbe({BENCH_PRESS, std::to_string(options.presses)}), goals);
+        bench::reportPress(runProbe(screen, {BENCH_PRESS, std::to_string(options.presses)}), goals);
     if (options.wants("soak"))
-        bench::reportSoak(bench::soak(view, BENCH_GAME, options.soakSeconds), options.soakSeconds,
+        bench::reportSoak(bench::soak(screen, BENCH_GAME, options.soakSeconds), options.soakSeconds,
                           goals);
 
     goals.print();

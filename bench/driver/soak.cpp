@@ -1,9 +1,13 @@
+// Plays the game for a long while as a player would, sampling its resident set.
 #include "bench/driver/soak.h"
 
-#include "bench/driver/child.h"
 #include "bench/driver/layout.h"
 #include "bench/driver/proc_stats.h"
 #include "bench/driver/start_up.h"
+#include "harness/window_actions.h"
+#include "harness/window_capture.h"
+#include "harness/x_input.h"
+#include "harness/x_windows.h"
 
 #include <X11/keysym.h>
 #include <chrono>
@@ -16,7 +20,8 @@
 namespace bench {
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using harness::Clock;
+using harness::XWindow;
 using namespace std::chrono_literals;
 
 // The centre of the target's pixels (a colour no other picture uses), or nothing.
@@ -39,12 +44,12 @@ std::optional<QPoint> findTarget(const QImage& image)
 
 class Player {
 public:
-    Player(XView& view, XWindow window, pid_t pid, SoakFigures& figures)
-        : m_view(view)
+    Player(Display* display, XWindow window, pid_t pid, SoakFigures& figures)
+        : m_display(display)
         , m_window(window)
         , m_pid(pid)
         , m_figures(figures)
-        , m_origin(view.origin(window))
+        , m_origin(harness::rootGeometry(display, window).topLeft())
     {
     }
 
@@ -59,7 +64,8 @@ public:
             return;
         }
         const int roll = pick(0, 99);
-        if (const auto target = findTarget(m_view.grab(m_window)); target && roll < 70) {
+        if (const auto target = findTarget(harness::captureWindow(m_display, m_window));
+            target && roll < 70) {
             press(*target);
             ++m_figures.targetPresses;
             return;
@@ -77,7 +83,7 @@ public:
         } else if (roll < 90) {
             press({pick(10, 190), controlRect("Diff").center().y()});
         } else {
-            m_view.moveTo(m_origin + QPoint(pick(5, 295), pick(60, 255)));
+            harness::movePointer(m_display, m_origin + QPoint(pick(5, 295), pick(60, 255)));
         }
     }
 
@@ -86,8 +92,8 @@ private:
 
     void press(QPoint inWindow)
     {
-        m_view.moveTo(m_origin + inWindow);
-        m_view.click();
+        harness::movePointer(m_display, m_origin + inWindow);
+        harness::clickButton(m_display);
     }
 
     // A message box is any second window of the game's: Enter presses its OK, and a box that
@@ -97,10 +103,10 @@ private:
         auto boxes = otherWindows();
         if (boxes.empty())
             return false;
-        m_view.tapKey(XK_Return);
+        harness::tapKey(m_display, XK_Return);
         std::this_thread::sleep_for(150ms);
         for (XWindow box : otherWindows())
-            m_view.askToClose(box);
+            harness::sendDeleteWindow(m_display, box);
         ++m_figures.boxesDismissed;
         return true;
     }
@@ -108,13 +114,13 @@ private:
     std::vector<XWindow> otherWindows()
     {
         std::vector<XWindow> others;
-        for (XWindow window : m_view.shownWindowsOf(m_pid))
+        for (XWindow window : harness::shownWindowsOf(m_display, m_pid))
             if (window != m_window)
                 others.push_back(window);
         return others;
     }
 
-    XView& m_view;
+    Display* m_display;
     XWindow m_window;
     pid_t m_pid;
     SoakFigures& m_figures;
@@ -126,17 +132,15 @@ private:
 
 } // namespace
 
-SoakFigures soak(XView& view, const std::string& game, int seconds)
+SoakFigures soak(Screen& screen, const std::string& game, int seconds)
 {
     SoakFigures figures;
-    view.moveTo(kPointerAway);
-    view.drainEvents();
-    Child child({game}, false);
-    const XWindow window = waitUntilShown(view, child.pid(), expectedMapRow(), Clock::now() + 20s);
-    if (!window)
+    const ShownGame shown = startShown(screen, game);
+    if (!shown.window)
         return figures;
-    Player player(view, window, child.pid(), figures);
-    const Clock::time_point first = child.started() + 1500ms;
+    const pid_t pid = shown.process->pid();
+    Player player(screen.display(), shown.window, pid, figures);
+    const Clock::time_point first = shown.process->startedAt() + 1500ms;
     const Clock::time_point end = first + std::chrono::seconds(seconds);
     Clock::time_point nextSample = first;
     std::this_thread::sleep_until(first);
@@ -144,7 +148,7 @@ SoakFigures soak(XView& view, const std::string& game, int seconds)
         const Clock::time_point now = Clock::now();
         if (now >= nextSample) {
             figures.minutes.push_back(std::chrono::duration<double>(now - first).count() / 60);
-            figures.residentKiB.push_back(static_cast<double>(residentKiB(child.pid())));
+            figures.residentKiB.push_back(static_cast<double>(residentKiB(pid)));
             nextSample += 10s;
             std::fprintf(stderr, "\rplay: %.1f of %.1f min, %.0f KiB", figures.minutes.back(),
                          seconds / 60.0, figures.residentKiB.back());
@@ -155,7 +159,7 @@ SoakFigures soak(XView& view, const std::string& game, int seconds)
         std::this_thread::sleep_for(250ms);
     }
     std::fprintf(stderr, "\n");
-    figures.survived = !view.shownWindowsOf(child.pid()).empty();
+    figures.survived = !harness::shownWindowsOf(screen.display(), pid).empty();
     return figures;
 }
 

@@ -3,7 +3,7 @@
 // sampled every 10 s.
 #pragma once
 
-#include "bench/driver/x_view.h"
+#include "bench/driver/screen.h"
 
 #include <string>
 #include <vector>
@@ -19,6 +19,6 @@ struct SoakFigures {
     bool survived = false;
 };
 
-SoakFigures soak(XView& view, const std::string& game, int seconds);
+SoakFigures soak(Screen& screen, const std::string& game, int seconds);
 
 } // namespace bench

@@ -1,7 +1,10 @@
+// Starts each program, watches for its window and its first row of map, and samples it.
 #include "bench/driver/start_up.h"
 
-#include "bench/driver/child.h"
+#include "bench/driver/layout.h"
 #include "bench/driver/proc_stats.h"
+#include "harness/window_capture.h"
+#include "harness/x_input.h"
 
 #include <cmath>
 #include <cstdio>
@@ -10,7 +13,8 @@
 namespace bench {
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using harness::Clock;
+using harness::XWindow;
 using namespace std::chrono_literals;
 
 double msSince(Clock::time_point from, Clock::time_point to)
@@ -19,45 +23,53 @@ double msSince(Clock::time_point from, Clock::time_point to)
 }
 
 // All but a few pixels alike: the window's scaling may round a column differently.
-bool nearlyEqual(const std::vector<std::uint32_t>& seen, const std::vector<std::uint32_t>& map)
+bool nearlyEqual(const QImage& seen, const std::vector<std::uint32_t>& map)
 {
-    if (seen.size() != map.size())
+    if (seen.isNull() || static_cast<std::size_t>(seen.width()) != map.size())
         return false;
+    const auto* line = reinterpret_cast<const QRgb*>(seen.constScanLine(0));
     std::size_t alike = 0;
-    for (std::size_t i = 0; i < seen.size(); ++i)
-        alike += seen[i] == map[i];
-    return alike * 50 >= seen.size() * 49;
+    for (std::size_t i = 0; i < map.size(); ++i)
+        alike += (line[i] & 0xffffff) == map[i];
+    return alike * 50 >= map.size() * 49;
 }
 
-bool waitForRow(XView& view, XWindow window, const MapRow& expected, Clock::time_point deadline)
+bool waitForRow(Screen& screen, XWindow window, const MapRow& expected, Clock::time_point deadline)
 {
-    const int width = static_cast<int>(expected.pixels.size());
-    while (!nearlyEqual(view.row(window, expected.y, 0, width), expected.pixels)) {
-        if (Clock::now() > deadline)
-            return false;
+    const QRect row(0, expected.y, static_cast<int>(expected.pixels.size()), 1);
+    return harness::waitUntilDeadline(
+        deadline,
+        [&] {
+            return nearlyEqual(harness::captureArea(screen.display(), window, row),
+                               expected.pixels);
+        },
         // Often enough for a fine figure, seldom enough to leave the server to the program.
-        std::this_thread::sleep_for(200us);
-    }
-    return true;
+        200us);
 }
 
 // One start of the program; false if its window never showed the map.
-bool startOnce(XView& view, const Program& program, const MapRow& expected, StartSamples& into)
+bool startOnce(Screen& screen, const Program& program, const MapRow& expected, StartSamples& into)
 {
-    view.drainEvents();
-    Child child({program.path}, false);
-    const Clock::time_point deadline = child.started() + 20s;
-    Clock::time_point mapped;
-    const XWindow window = view.waitForMapped(child.pid(), deadline, mapped);
-    if (!window || !waitForRow(view, window, expected, deadline))
+    screen.maps().forgetEarlier();
+    harness::ChildProcess::Options options =
+        screen.programOptions(harness::ChildProcess::Output::Discard);
+    // Started through posix_spawn, whose child runs at once: a forked child may first wait
+    // for the processor, and that wait would count as the program's start-up. Without a death
+    // signal, a program of a killed driver ends when its Xvfb does.
+    options.deathSignal = 0;
+    harness::ChildProcess child({program.path}, options);
+    const Clock::time_point deadline = child.startedAt() + 20s;
+    const std::optional<harness::MappedWindow> mapped =
+        screen.maps().waitForWindowOf(child.pid(), deadline);
+    if (!mapped || !waitForRow(screen, mapped->window, expected, deadline))
         return false;
     const Clock::time_point shown = Clock::now();
-    std::this_thread::sleep_until(child.started() + 1500ms);
-    into.mappedMs.push_back(msSince(child.started(), mapped));
-    into.shownMs.push_back(msSince(child.started(), shown));
+    std::this_thread::sleep_until(child.startedAt() + 1500ms);
+    into.mappedMs.push_back(msSince(child.startedAt(), mapped->seenAt));
+    into.shownMs.push_back(msSince(child.startedAt(), shown));
     into.residentKiB.push_back(static_cast<double>(residentKiB(child.pid())));
     // Ended at once: SIGTERM runs no handler in these programs, so this is the start's CPU.
-    child.terminate();
+    child.terminate(5s);
     into.cpuMs.push_back(child.cpuSeconds() * 1000);
     return true;
 }
@@ -68,23 +80,38 @@ MapRow expectedMapRow()
 {
     // Row 100 crosses the whole map and no control lies on it when the window first shows.
     // Converted before it is scaled, as a pixmap is.
-    const QImage map = QImage(QStringLiteral(":/pictures/map.bmp"))
-                           .convertToFormat(QImage::Format_RGB32)
-                           .scaled(401, 327, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage map =
+        QImage(QStringLiteral(":/pictures/map.bmp"))
+            .convertToFormat(QImage::Format_RGB32)
+            .scaled(controlRect("Iraq").size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     MapRow row{100, {}};
     for (int x = 0; x < map.width(); ++x)
         row.pixels.push_back(map.pixel(x, row.y) & 0xffffff);
     return row;
 }
 
-XWindow waitUntilShown(XView& view, pid_t pid, const MapRow& expected, Clock::time_point deadline)
+XWindow waitUntilShown(Screen& screen, pid_t pid, const MapRow& expected,
+                       Clock::time_point deadline)
 {
-    Clock::time_point mapped;
-    const XWindow window = view.waitForMapped(pid, deadline, mapped);
-    return window && waitForRow(view, window, expected, deadline) ? window : 0;
+    const std::optional<harness::MappedWindow> mapped =
+        screen.maps().waitForWindowOf(pid, deadline);
+    return mapped && waitForRow(screen, mapped->window, expected, deadline) ? mapped->window : 0;
 }
 
-std::vector<StartSamples> measureStartUp(XView& view, const std::vector<Program>& programs,
+ShownGame startShown(Screen& screen, const std::string& game)
+{
+    harness::movePointer(screen.display(), kPointerAway);
+    screen.maps().forgetEarlier();
+    ShownGame shown;
+    shown.process = std::make_unique<harness::ChildProcess>(
+        std::vector<std::string>{game},
+        screen.programOptions(harness::ChildProcess::Output::Discard));
+    shown.window =
+        waitUntilShown(screen, shown.process->pid(), expectedMapRow(), Clock::now() + 20s);
+    return shown;
+}
+
+std::vector<StartSamples> measureStartUp(Screen& screen, const std::vector<Program>& programs,
                                          int runs)
 {
     const MapRow expected = expectedMapRow();
@@ -94,7 +121,7 @@ std::vector<StartSamples> measureStartUp(XView& view, const std::vector<Program>
         for (std::size_t i = 0; i < programs.size(); ++i) {
             const std::size_t which = (i + static_cast<std::size_t>(round + 1)) % programs.size();
             StartSamples& into = round < 0 ? discarded : samples[which];
-            const bool started = startOnce(view, programs[which], expected, into);
+            const bool started = startOnce(screen, programs[which], expected, into);
             into.shownByRound.push_back(started ? into.shownMs.back() : NAN);
             if (!started)
                 ++into.failures;

@@ -2,8 +2,10 @@
 // pixels, and the program's resident set and CPU time 1.5 s after the spawn.
 #pragma once
 
-#include "bench/driver/x_view.h"
+#include "bench/driver/screen.h"
 
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,18 +30,26 @@ struct StartSamples {
 // A row of the stretched map that nothing covers at start, as the window must show it.
 struct MapRow {
     int y = 0;
-    std::vector<std::uint32_t> pixels; // from x = 0
+    std::vector<std::uint32_t> pixels; // 0xRRGGBB from x = 0
 };
 MapRow expectedMapRow();
 
 // Waits for the first window of the process to be mapped and then to show the row; returns
 // the window, or 0 at the deadline.
-XWindow waitUntilShown(XView& view, pid_t pid, const MapRow& expected,
-                       std::chrono::steady_clock::time_point deadline);
+harness::XWindow waitUntilShown(Screen& screen, pid_t pid, const MapRow& expected,
+                                harness::Clock::time_point deadline);
+
+// The game started with the pointer out of its way, and its window once it shows the map (0 if
+// it never does).
+struct ShownGame {
+    std::unique_ptr<harness::ChildProcess> process;
+    harness::XWindow window = 0;
+};
+ShownGame startShown(Screen& screen, const std::string& game);
 
 // Starts the programs one after the other, `runs` rounds, each round in a rotated order, after
 // one round that is not counted; returns one set of samples per program.
-std::vector<StartSamples> measureStartUp(XView& view, const std::vector<Program>& programs,
+std::vector<StartSamples> measureStartUp(Screen& screen, const std::vector<Program>& programs,
                                          int runs);
 
 } // namespace bench

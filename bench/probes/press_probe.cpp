@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 int main(int argc, char** argv)
-{
+try {
     bench::WatchedApplication app(argc, argv);
     const int presses = argc > 1 ? std::atoi(argv[1]) : 50;
     constexpr int kWarmUp = 3;
@@ -31,4 +31,7 @@ int main(int argc, char** argv)
     if (timedOut)
         std::fprintf(stderr, "the press trials did not finish in time\n");
     return timedOut ? 1 : status;
+} catch (const std::exception& error) {
+    std::fprintf(stderr, "blastmap-bench-press: %s\n", error.what());
+    return 2;
 }

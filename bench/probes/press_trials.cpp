@@ -1,9 +1,11 @@
 #include "bench/probes/press_trials.h"
 
 #include "bench/common/stats.h"
+#include "harness/x_input.h"
 
 #include <QMessageBox>
 #include <QWidget>
+#include <stdexcept>
 
 namespace bench {
 namespace {
@@ -23,6 +25,8 @@ PressTrials::PressTrials(WatchedApplication& app, game::Form1& form,
     , m_presses(presses)
     , m_warmUp(warmUp)
 {
+    if (!harness::hasXTest(m_pointer.display()))
+        throw std::runtime_error("the X server has no XTest");
     m_poll.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_poll, &QTimer::timeout, [this] { poll(); });
 }
@@ -92,7 +96,7 @@ void PressTrials::pollTarget(Clock::time_point now)
             m_stepStart = now;
         }
         if (sinceStep(now) >= kSettleMs) {
-            m_pointer.moveTo(centreOf(m_form.Despot));
+            harness::movePointer(m_pointer.display(), centreOf(m_form.Despot));
             go(Step::AimTarget);
         }
         return;
@@ -106,12 +110,12 @@ void PressTrials::pollTarget(Clock::time_point now)
         }
         m_app.arm(m_form.Deboom.widget());
         m_sent = Clock::now();
-        m_pointer.press();
+        harness::pressButton(m_pointer.display());
         go(Step::WaitHitPaint);
         return;
     case Step::WaitHitPaint:
         if (const auto painted = m_app.paintEnded(); painted && m_app.pressArrived()) {
-            m_pointer.release();
+            harness::releaseButton(m_pointer.display());
             m_app.disarm();
             const double fromArrival = millisecondsBetween(*m_app.pressArrived(), *painted);
             if (m_hitTrials++ < m_warmUp) {
@@ -122,7 +126,7 @@ void PressTrials::pollTarget(Clock::time_point now)
             }
             go(Step::CloseBox);
         } else if (sinceStep(now) > 1000) {
-            m_pointer.release();
+            harness::releaseButton(m_pointer.display());
             m_app.disarm();
             ++m_misses;
             go(boxOpen() ? Step::CloseBox : Step::WaitTarget);
@@ -148,8 +152,8 @@ void PressTrials::pollMap(Clock::time_point now)
     switch (m_step) {
     case Step::PauseTarget:
         // The instructions panel pauses the target, so that no press lands on it.
-        m_pointer.moveTo(centreOf(m_form.Instructions));
-        m_pointer.click();
+        harness::movePointer(m_pointer.display(), centreOf(m_form.Instructions));
+        harness::clickButton(m_pointer.display());
         go(Step::WaitPaused);
         return;
     case Step::WaitPaused:
@@ -169,7 +173,7 @@ void PressTrials::pollMap(Clock::time_point now)
         std::uniform_int_distribution<int> across(10, 90);
         std::uniform_int_distribution<int> down(40, 170);
         const QPoint local(across(m_chance), down(m_chance));
-        m_pointer.moveTo(m_form.Iraq.widget()->mapToGlobal(local));
+        harness::movePointer(m_pointer.display(), m_form.Iraq.widget()->mapToGlobal(local));
         go(Step::AimMap);
         return;
     }
@@ -178,12 +182,12 @@ void PressTrials::pollMap(Clock::time_point now)
             return;
         m_app.arm(m_form.boom1.widget());
         m_sent = Clock::now();
-        m_pointer.press();
+        harness::pressButton(m_pointer.display());
         go(Step::ReleaseMap);
         return;
     case Step::ReleaseMap:
         if (sinceStep(now) >= 20) {
-            m_pointer.release();
+            harness::releaseButton(m_pointer.display());
             go(Step::WaitBoomPaint);
         }
         return;

@@ -4,8 +4,8 @@
 
 #include "bench/probes/recording_services.h"
 #include "bench/probes/watched_application.h"
-#include "bench/probes/x_pointer.h"
 #include "game/form1.h"
+#include "harness/x_connection.h"
 
 #include <QTimer>
 #include <random>
@@ -48,7 +48,8 @@ private:
     WatchedApplication& m_app;
     game::Form1& m_form;
     const RecordingServices& m_services;
-    XPointer m_pointer;
+    // The player's mouse: XTest on a connection of the probe's own to the display Qt uses.
+    harness::XConnection m_pointer;
     QTimer m_poll;
     std::mt19937 m_chance{11};
     const int m_presses;

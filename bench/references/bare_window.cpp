@@ -11,6 +11,8 @@ public:
     MapWindow()
     {
         setWindowTitle(QStringLiteral("Blastmap"));
+        // Plain numbers, not the game's design: the references are what Blastmap is measured
+        // against, so they share none of its code.
         setFixedSize(402, 328);
         m_map = QPixmap(QStringLiteral(":/pictures/map.bmp"))
                     .scaled(401, 327, Qt::IgnoreAspectRatio, Qt::FastTransformation);

@@ -2,9 +2,9 @@
 // manager's requests.
 #pragma once
 
-#include "tests/e2e/child_process.h"
-#include "tests/e2e/x11_handles.h"
-#include "tests/e2e/xvfb_server.h"
+#include "harness/child_process.h"
+#include "harness/x11_handles.h"
+#include "harness/xvfb_server.h"
 
 #include <QImage>
 #include <QPoint>
@@ -13,6 +13,14 @@
 #include <vector>
 
 namespace e2e {
+
+// The harness's words for time and windows, which every test uses.
+using harness::Clock;
+using harness::milliseconds;
+using harness::msSince;
+using harness::waitUntil;
+using harness::XKeySym;
+using harness::XWindow;
 
 class GameSession {
 public:
@@ -33,7 +41,7 @@ public:
     Display* display() const { return m_server.display(); }
     XWindow window() const { return m_window; }
     Clock::time_point launchedAt() const { return m_launchedAt; }
-    ChildProcess& process() { return *m_game; }
+    harness::ChildProcess& process() { return *m_game; }
 
     // The game window's pixels now.
     QImage capture() const;
@@ -53,9 +61,9 @@ public:
 private:
     bool findWindow();
 
-    XvfbServer m_server;
+    harness::XvfbServer m_server;
     Clock::time_point m_launchedAt;
-    std::unique_ptr<ChildProcess> m_game;
+    std::unique_ptr<harness::ChildProcess> m_game;
     XWindow m_window = 0;
     int m_scale = 1;
 };

@@ -24,7 +24,8 @@ protected:
     {
         if (m_game && !m_closeRequested && !m_game->process().running())
             ADD_FAILURE() << "the game ended by itself: "
-                          << describeWaitStatus(*m_game->process().waitForExit(milliseconds(0)));
+                          << harness::describeWaitStatus(
+                                 *m_game->process().waitForExit(milliseconds(0)));
     }
 
     GameSession& game() { return *m_game; }
@@ -36,7 +37,7 @@ protected:
         game().requestClose();
         const std::optional<int> status = game().process().waitForExit(milliseconds(15000));
         ASSERT_TRUE(status.has_value()) << "the game still runs 15 s after WM_DELETE_WINDOW";
-        EXPECT_EQ(describeWaitStatus(*status), describeWaitStatus(0));
+        EXPECT_EQ(harness::describeWaitStatus(*status), harness::describeWaitStatus(0));
     }
 
 private:

@@ -1,9 +1,10 @@
 // A press on the shown target: the hit picture and the message box, and play after OK.
+#include "harness/window_actions.h"
+#include "harness/x_windows.h"
 #include "tests/e2e/game_test.h"
 #include "tests/e2e/pictures.h"
 #include "tests/e2e/play_steps.h"
 #include "tests/e2e/scene_view.h"
-#include "tests/e2e/x_windows.h"
 
 #include <X11/keysym.h>
 #include <thread>
@@ -20,8 +21,8 @@ TEST_F(HitTest, APressOnTheTargetOpensABoxOverTheHitPictureAndNoTargetShowsUntil
 
     const std::vector<XWindow> boxes = game().messageBoxes();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(windowName(game().display(), hit->box), "Blastmap");
-    EXPECT_EQ(transientFor(game().display(), hit->box), game().window());
+    EXPECT_EQ(harness::windowName(game().display(), hit->box), "Blastmap");
+    EXPECT_EQ(harness::transientFor(game().display(), hit->box), game().window());
 
     ASSERT_TRUE(moveAside(game(), hit->box));
     EXPECT_TRUE(waitForScreen(game(), milliseconds(3000), [&](const QImage& screen) {
@@ -42,7 +43,7 @@ TEST_F(HitTest, APressOnTheTargetOpensABoxOverTheHitPictureAndNoTargetShowsUntil
     ASSERT_EQ(game().messageBoxes(), boxes);
 
     // OK, from the keyboard, with the box focused as a window manager would focus it.
-    focusWindow(game().display(), hit->box);
+    harness::focusWindow(game().display(), hit->box);
     game().tapKey(XK_Return);
     EXPECT_TRUE(waitUntil(milliseconds(5000), [&] { return game().messageBoxes().empty(); }))
         << "the box stayed open";

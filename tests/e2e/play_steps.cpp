@@ -1,8 +1,9 @@
 // Polls captures at a steady pace; every wait has a deadline and reports what it saw.
 #include "tests/e2e/play_steps.h"
 
+#include "harness/window_actions.h"
+#include "harness/x_windows.h"
 #include "tests/e2e/scene_view.h"
-#include "tests/e2e/x_windows.h"
 
 namespace e2e {
 namespace {
@@ -58,9 +59,9 @@ std::optional<Hit> hitTheTarget(const GameSession& game)
 bool moveAside(const GameSession& game, XWindow box)
 {
     const QRect gameWindow = game.geometry();
-    moveWindow(game.display(), box, {gameWindow.right() + 20, gameWindow.top()});
+    harness::moveWindow(game.display(), box, {gameWindow.right() + 20, gameWindow.top()});
     return waitUntil(milliseconds(5000), [&] {
-        const QRect placed = rootGeometry(game.display(), box);
+        const QRect placed = harness::rootGeometry(game.display(), box);
         return !placed.isEmpty() && !placed.intersects(gameWindow);
     });
 }

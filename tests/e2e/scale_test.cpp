@@ -4,7 +4,6 @@
 #include "tests/e2e/game_session.h"
 #include "tests/e2e/pictures.h"
 #include "tests/e2e/play_steps.h"
-#include "tests/e2e/polling.h"
 #include "tests/e2e/scene_view.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +21,8 @@ GameSession::Options atScaleTwo()
 
 // The controls that lie over the map at start, at 1x: the check box, the scroll bar, the label
 // and the two buttons. They hold text, which is drawn afresh at each scale.
-const QRect kControlsAtStart[] = {
-    {8, 264, 73, 29}, {8, 312, 185, 9}, {56, 296, 49, 17}, kCreditsButton, kInstructionsButton};
+const QRect kControlsAtStart[] = {kCivilianCheckBoxArea, kDifficultyBar, kDifficultyLabel,
+                                  kCreditsButton, kInstructionsButton};
 
 QImage doubled(const QImage& image)
 {
@@ -79,8 +78,8 @@ TEST(ScaleFactorTwo, TheMapIsTheOneTimesMapDoubledAndTheTextsAreDrawnAnew)
     }
     GameSession game(atScaleTwo());
     const QImage twoX = game.capture();
-    ASSERT_EQ(twoX.size(), QSize(804, 656));
-    EXPECT_EQ(game.geometry().size(), QSize(804, 656));
+    ASSERT_EQ(twoX.size(), kClientSize * 2);
+    EXPECT_EQ(game.geometry().size(), kClientSize * 2);
 
     const QImage expected = doubled(oneX);
     EXPECT_EQ(mapPixelsNotDoubled(twoX, expected), 0) << "the map is blurred or misplaced";

@@ -1,6 +1,9 @@
 // The game's window in the test's own terms: where things are, and what a capture shows.
 #pragma once
 
+#include "harness/design_geometry.h"
+#include "scene/form1_design.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -10,9 +13,10 @@
 
 namespace e2e {
 
-inline constexpr QSize kClientSize{402, 328};
+// Where the design puts the window and its controls.
+inline const QSize kClientSize = harness::clientSize(scene::form1Design());
 // The stretched map; the column right of it and the row below it are the bare form.
-inline constexpr QRect kMapArea{0, 0, 401, 327};
+inline const QRect kMapArea = harness::controlRect(scene::form1Design(), "Iraq");
 
 inline constexpr QSize kTargetSize{56, 69};
 inline constexpr QSize kExplosionSize{64, 64};
@@ -39,11 +43,15 @@ inline constexpr std::array<QPoint, 13> kSpots{{
 }};
 
 // Controls and panels.
-inline constexpr QPoint kCivilianCheckBox{30, 277};
-inline constexpr QRect kCreditsButton{304, 8, 97, 21};
-inline constexpr QRect kInstructionsButton{304, 32, 97, 21};
-inline constexpr QRect kCreditsPanel{80, 88, 217, 65};
-inline constexpr QRect kInstructionsPanel{104, 184, 177, 73};
+inline const QRect kCivilianCheckBoxArea = harness::controlRect(scene::form1Design(), "civcheck");
+// A point within the check box, where a click ticks or clears it.
+inline const QPoint kCivilianCheckBox = kCivilianCheckBoxArea.topLeft() + QPoint(22, 13);
+inline const QRect kCreditsButton = harness::controlRect(scene::form1Design(), "Credits");
+inline const QRect kInstructionsButton = harness::controlRect(scene::form1Design(), "Instructions");
+inline const QRect kCreditsPanel = harness::controlRect(scene::form1Design(), "Creditbox");
+inline const QRect kInstructionsPanel = harness::controlRect(scene::form1Design(), "Inst");
+inline const QRect kDifficultyBar = harness::controlRect(scene::form1Design(), "Diff");
+inline const QRect kDifficultyLabel = harness::controlRect(scene::form1Design(), "Difficulty");
 
 // The embedded pictures, decoded once.
 struct GamePictures {

@@ -1,9 +1,9 @@
 // The window as a window manager sees it, and the first seconds of a game.
+#include "harness/x_windows.h"
 #include "tests/e2e/game_test.h"
 #include "tests/e2e/pictures.h"
 #include "tests/e2e/play_steps.h"
 #include "tests/e2e/scene_view.h"
-#include "tests/e2e/x_windows.h"
 
 #include <algorithm>
 #include <thread>
@@ -15,10 +15,10 @@ using WindowTest = GameTest;
 
 TEST_F(WindowTest, TheWindowIsCalledBlastmapHasAFixedClientAreaAnIconAndTakesDeleteRequests)
 {
-    EXPECT_EQ(windowName(game().display(), game().window()), "Blastmap");
+    EXPECT_EQ(harness::windowName(game().display(), game().window()), "Blastmap");
     EXPECT_EQ(game().geometry().size(), kClientSize);
 
-    const SizeHints hints = normalHints(game().display(), game().window());
+    const harness::SizeHints hints = harness::normalHints(game().display(), game().window());
     EXPECT_TRUE(hints.hasMinimum);
     EXPECT_TRUE(hints.hasMaximum);
     EXPECT_EQ(hints.minimum, kClientSize);
@@ -26,7 +26,7 @@ TEST_F(WindowTest, TheWindowIsCalledBlastmapHasAFixedClientAreaAnIconAndTakesDel
 
     // _NET_WM_ICON: width, height, then that many ARGB pixels, for one size or more.
     const std::vector<unsigned long> icon =
-        longProperty(game().display(), game().window(), "_NET_WM_ICON", "CARDINAL");
+        harness::longProperty(game().display(), game().window(), "_NET_WM_ICON", "CARDINAL");
     ASSERT_GE(icon.size(), 3u) << "no _NET_WM_ICON";
     const unsigned long width = icon[0];
     const unsigned long height = icon[1];
@@ -37,7 +37,7 @@ TEST_F(WindowTest, TheWindowIsCalledBlastmapHasAFixedClientAreaAnIconAndTakesDel
                                    [](unsigned long argb) { return (argb >> 24) != 0; });
     EXPECT_TRUE(drawn) << "the icon is fully transparent";
 
-    EXPECT_TRUE(supportsProtocol(game().display(), game().window(), "WM_DELETE_WINDOW"));
+    EXPECT_TRUE(harness::supportsProtocol(game().display(), game().window(), "WM_DELETE_WINDOW"));
 }
 
 TEST_F(WindowTest, NothingChangesOnScreenInTheFirstTwoAndAHalfSeconds)

@@ -6,6 +6,8 @@
 #pragma once
 
 #include "game/spots.h"
+#include "harness/design_geometry.h"
+#include "scene/form1_design.h"
 #include "support/fault_injector.h"
 #include "support/form1_fixture.h"
 #include "widget/shown_form.h"
@@ -121,7 +123,14 @@ private:
 
     int between(int low, int high) { return std::uniform_int_distribution(low, high)(m_dice); }
 
-    QPoint anywhere() { return {between(0, 401), between(0, 327)}; }
+    // The client area, as the design sizes the window.
+    static QRect clientArea() { return {{0, 0}, harness::clientSize(scene::form1Design())}; }
+
+    QPoint anywhere()
+    {
+        const QRect area = clientArea();
+        return {between(area.left(), area.right()), between(area.top(), area.bottom())};
+    }
 
     Qt::MouseButton anyButton()
     {
@@ -131,7 +140,7 @@ private:
 
     void clickOn(const platform::Control& control)
     {
-        const QRect area = control.widget()->geometry().intersected({0, 0, 402, 328});
+        const QRect area = control.widget()->geometry().intersected(clientArea());
         if (area.isEmpty())
             return;
         click({between(area.left(), area.right()), between(area.top(), area.bottom())},

@@ -1,9 +1,8 @@
 // A short real game under valgrind's memcheck: no memory error and no definite leak of ours.
-#include "tests/e2e/child_process.h"
+#include "harness/window_actions.h"
 #include "tests/e2e/game_session.h"
 #include "tests/e2e/play_steps.h"
 #include "tests/e2e/scene_view.h"
-#include "tests/e2e/x_windows.h"
 
 #include <X11/keysym.h>
 #include <cstdio>
@@ -84,7 +83,7 @@ TEST(MemcheckTest, AShortGameUnderMemcheckShowsNoMemoryErrorAndLeaksNothingOfOur
     const std::optional<Hit> hit = hitTheTarget(*game);
     EXPECT_TRUE(hit) << "no press got the target";
     if (hit) {
-        focusWindow(game->display(), hit->box);
+        harness::focusWindow(game->display(), hit->box);
         game->tapKey(XK_Return);
         EXPECT_TRUE(waitUntil(kStep, [&] { return game->messageBoxes().empty(); }))
             << "the box stayed open";
@@ -114,7 +113,7 @@ TEST(MemcheckTest, AShortGameUnderMemcheckShowsNoMemoryErrorAndLeaksNothingOfOur
     const std::string log = readLog();
     std::cout << summaryLines(log);
     ASSERT_TRUE(status.has_value()) << "the game still runs 90 s after WM_DELETE_WINDOW";
-    EXPECT_EQ(describeWaitStatus(*status), describeWaitStatus(0)) << log;
+    EXPECT_EQ(harness::describeWaitStatus(*status), harness::describeWaitStatus(0)) << log;
 }
 
 } // namespace

@@ -1,18 +1,19 @@
 // Picks a display nobody uses, starts Xvfb on it and waits until it answers, with a deadline.
-#include "tests/e2e/xvfb_server.h"
+#include "harness/xvfb_server.h"
 
 #include <X11/Xlib.h>
 #include <fstream>
 #include <stdexcept>
 #include <unistd.h>
 
-namespace e2e {
+namespace harness {
 namespace {
 
 constexpr int kFirstDisplay = 100;
 constexpr int kDisplayRange = 400;
 constexpr int kAttempts = 40;
 constexpr milliseconds kStartTimeout{30000};
+constexpr milliseconds kStopGrace{5000};
 
 std::string lockFile(int number) { return "/tmp/.X" + std::to_string(number) + "-lock"; }
 
@@ -36,18 +37,16 @@ pid_t lockOwner(int number)
     return static_cast<pid_t>(pid);
 }
 
-// Errors on windows that have just gone away are expected; Xlib's default handler would exit.
-int ignoreError(Display*, XErrorEvent*) { return 0; }
-
 } // namespace
 
-XvfbServer::XvfbServer()
+XvfbServer::XvfbServer(QSize screen, int depth)
+    : m_screen(screen)
 {
-    XSetErrorHandler(ignoreError);
-    // Tests run side by side: each process starts looking at a different display.
+    // Servers start side by side, one for each test process: each process starts looking at a
+    // different display.
     const int start = static_cast<int>(getpid() % kDisplayRange);
     for (int i = 0; i < kAttempts; ++i) {
-        if (tryDisplay(kFirstDisplay + (start + i) % kDisplayRange))
+        if (tryDisplay(kFirstDisplay + (start + i) % kDisplayRange, depth))
             return;
     }
     throw std::runtime_error("no Xvfb server could be started");
@@ -55,25 +54,32 @@ XvfbServer::XvfbServer()
 
 XvfbServer::~XvfbServer()
 {
-    if (m_display)
-        XCloseDisplay(m_display);
+    m_connection.reset();
     // Xvfb removes its lock file and socket on SIGTERM, not on SIGKILL.
-    if (m_server)
-        m_server->terminate(milliseconds(5000));
+    m_server->terminate(kStopGrace);
 }
 
-bool XvfbServer::tryDisplay(int number)
+bool XvfbServer::tryDisplay(int number, int depth)
 {
-    const std::string name = ":" + std::to_string(number);
+    // Appended rather than concatenated: GCC 12 at -O3 takes ":" + std::string for an
+    // overlapping copy (-Wrestrict).
+    std::string name = ":";
+    name += std::to_string(number);
     if (lockExists(number) || somebodyAnswers(name))
         return false;
+    const std::string screen = std::to_string(m_screen.width()) + "x" +
+                               std::to_string(m_screen.height()) + "x" + std::to_string(depth);
+    ChildProcess::Options options;
+    options.output = ChildProcess::Output::Discard;
+    // So that a server whose test is killed still removes its lock file.
+    options.deathSignal = SIGTERM;
     auto server = std::make_unique<ChildProcess>(
-        std::vector<std::string>{"/usr/bin/Xvfb", name, "-screen", "0", "1280x1024x24", "-noreset",
+        std::vector<std::string>{"/usr/bin/Xvfb", name, "-screen", "0", screen, "-noreset",
                                  "-nolisten", "tcp"},
-        std::vector<std::string>{}, true);
+        options);
     Display* display = nullptr;
-    // Another test may take the same display at the same moment: then our server exits, or the
-    // server that answers is not ours, and the next display is tried.
+    // Another process may take the same display at the same moment: then our server exits, or
+    // the server that answers is not ours, and the next display is tried.
     waitUntil(
         kStartTimeout,
         [&] {
@@ -88,13 +94,13 @@ bool XvfbServer::tryDisplay(int number)
         },
         milliseconds(50));
     if (!display) {
-        server->terminate(milliseconds(5000));
+        server->terminate(kStopGrace);
         return false;
     }
     m_name = name;
     m_server = std::move(server);
-    m_display = display;
+    m_connection = std::make_unique<XConnection>(display);
     return true;
 }
 
-} // namespace e2e
+} // namespace harness

@@ -1,10 +1,10 @@
-// XTest events, each flushed to the server and synced so that the input is on its way on return.
-#include "tests/e2e/x_input.h"
+// XTest events, each synced so that the input is on its way on return.
+#include "harness/x_input.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
-namespace e2e {
+namespace harness {
 
 bool hasXTest(Display* display)
 {
@@ -22,14 +22,26 @@ void movePointer(Display* display, QPoint rootPoint)
     XSync(display, False);
 }
 
-void clickButton(Display* display)
+void pressButton(Display* display, unsigned int button)
 {
-    XTestFakeButtonEvent(display, Button1, True, CurrentTime);
-    XTestFakeButtonEvent(display, Button1, False, CurrentTime);
+    XTestFakeButtonEvent(display, button, True, CurrentTime);
     XSync(display, False);
 }
 
-void tapKey(Display* display, KeySym keysym)
+void releaseButton(Display* display, unsigned int button)
+{
+    XTestFakeButtonEvent(display, button, False, CurrentTime);
+    XSync(display, False);
+}
+
+void clickButton(Display* display, unsigned int button)
+{
+    XTestFakeButtonEvent(display, button, True, CurrentTime);
+    XTestFakeButtonEvent(display, button, False, CurrentTime);
+    XSync(display, False);
+}
+
+void tapKey(Display* display, XKeySym keysym)
 {
     const KeyCode code = XKeysymToKeycode(display, keysym);
     XTestFakeKeyEvent(display, code, True, CurrentTime);
@@ -37,4 +49,4 @@ void tapKey(Display* display, KeySym keysym)
     XSync(display, False);
 }
 
-} // namespace e2e
+} // namespace harness

@@ -1,14 +1,15 @@
-// What a window manager sees of the top-level windows, and what it does to them.
+// What a window manager sees of the top-level windows: names, places, hints and properties.
 #pragma once
 
-#include "tests/e2e/x11_handles.h"
+#include "harness/x11_handles.h"
 
 #include <QRect>
 #include <optional>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
-namespace e2e {
+namespace harness {
 
 // The top-level windows: without a window manager, the root window's children.
 std::vector<XWindow> topLevelWindows(Display* display);
@@ -40,9 +41,9 @@ std::optional<XWindow> transientFor(Display* display, XWindow window);
 // Whether WM_PROTOCOLS lists `protocol`.
 bool supportsProtocol(Display* display, XWindow window, const char* protocol);
 
-// Asks the window to close as a window manager does: a WM_DELETE_WINDOW ClientMessage.
-void sendDeleteWindow(Display* display, XWindow window);
-void moveWindow(Display* display, XWindow window, QPoint topLeft);
-void focusWindow(Display* display, XWindow window);
+// _NET_WM_PID: the process that owns the window, if it says.
+std::optional<pid_t> processOf(Display* display, XWindow window);
+// The viewable top-level windows of the process.
+std::vector<XWindow> shownWindowsOf(Display* display, pid_t pid);
 
-} // namespace e2e
+} // namespace harness

@@ -1,18 +1,18 @@
 // Xlib queries on top-level windows, each tolerant of a window that has just been destroyed.
-#include "tests/e2e/x_windows.h"
+#include "harness/x_windows.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-namespace e2e {
+namespace harness {
 
-std::vector<Window> topLevelWindows(Display* display)
+std::vector<XWindow> topLevelWindows(Display* display)
 {
     Window root = 0;
     Window parent = 0;
     Window* children = nullptr;
     unsigned int count = 0;
-    std::vector<Window> result;
+    std::vector<XWindow> result;
     if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
         result.assign(children, children + count);
         XFree(children);
@@ -20,7 +20,7 @@ std::vector<Window> topLevelWindows(Display* display)
     return result;
 }
 
-std::string windowName(Display* display, Window window)
+std::string windowName(Display* display, XWindow window)
 {
     char* name = nullptr;
     if (!XFetchName(display, window, &name) || !name)
@@ -30,13 +30,13 @@ std::string windowName(Display* display, Window window)
     return result;
 }
 
-bool isViewable(Display* display, Window window)
+bool isViewable(Display* display, XWindow window)
 {
     XWindowAttributes attributes;
     return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
 }
 
-QRect rootGeometry(Display* display, Window window)
+QRect rootGeometry(Display* display, XWindow window)
 {
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(display, window, &attributes))
@@ -48,16 +48,16 @@ QRect rootGeometry(Display* display, Window window)
     return {x, y, attributes.width, attributes.height};
 }
 
-std::vector<Window> viewableWindowsNamed(Display* display, const std::string& name)
+std::vector<XWindow> viewableWindowsNamed(Display* display, const std::string& name)
 {
-    std::vector<Window> result;
-    for (Window window : topLevelWindows(display))
+    std::vector<XWindow> result;
+    for (XWindow window : topLevelWindows(display))
         if (isViewable(display, window) && windowName(display, window) == name)
             result.push_back(window);
     return result;
 }
 
-SizeHints normalHints(Display* display, Window window)
+SizeHints normalHints(Display* display, XWindow window)
 {
     XSizeHints hints{};
     long supplied = 0;
@@ -71,7 +71,7 @@ SizeHints normalHints(Display* display, Window window)
     return result;
 }
 
-std::vector<unsigned long> longProperty(Display* display, Window window, const char* property,
+std::vector<unsigned long> longProperty(Display* display, XWindow window, const char* property,
                                         const char* typeName)
 {
     Atom actualType = None;
@@ -95,7 +95,7 @@ std::vector<unsigned long> longProperty(Display* display, Window window, const c
     return result;
 }
 
-std::optional<Window> transientFor(Display* display, Window window)
+std::optional<XWindow> transientFor(Display* display, XWindow window)
 {
     Window owner = None;
     if (!XGetTransientForHint(display, window, &owner) || owner == None)
@@ -103,7 +103,7 @@ std::optional<Window> transientFor(Display* display, Window window)
     return owner;
 }
 
-bool supportsProtocol(Display* display, Window window, const char* protocol)
+bool supportsProtocol(Display* display, XWindow window, const char* protocol)
 {
     const Atom wanted = XInternAtom(display, protocol, False);
     for (unsigned long atom : longProperty(display, window, "WM_PROTOCOLS", "ATOM"))
@@ -112,29 +112,21 @@ bool supportsProtocol(Display* display, Window window, const char* protocol)
     return false;
 }
 
-void sendDeleteWindow(Display* display, Window window)
+std::optional<pid_t> processOf(Display* display, XWindow window)
 {
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XSync(display, False);
+    const std::vector<unsigned long> pid = longProperty(display, window, "_NET_WM_PID", "CARDINAL");
+    if (pid.size() != 1)
+        return std::nullopt;
+    return static_cast<pid_t>(pid.front());
 }
 
-void moveWindow(Display* display, Window window, QPoint topLeft)
+std::vector<XWindow> shownWindowsOf(Display* display, pid_t pid)
 {
-    XMoveWindow(display, window, topLeft.x(), topLeft.y());
-    XSync(display, False);
+    std::vector<XWindow> result;
+    for (XWindow window : topLevelWindows(display))
+        if (isViewable(display, window) && processOf(display, window) == pid)
+            result.push_back(window);
+    return result;
 }
 
-void focusWindow(Display* display, Window window)
-{
-    XSetInputFocus(display, window, RevertToPointerRoot, CurrentTime);
-    XSync(display, False);
-}
-
-} // namespace e2e
+} // namespace harness

@@ -1,0 +1,35 @@
+// Converts a design's twips to pixels the way the forms runtime places its window and controls.
+#include "harness/design_geometry.h"
+
+#include "platform/twips.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace harness {
+
+using platform::twipsToPixels;
+
+QSize clientSize(const platform::FormDesign& form)
+{
+    return {twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight)};
+}
+
+QRect pixelRect(const platform::ControlDesign& control)
+{
+    return {twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
+            twipsToPixels(control.height)};
+}
+
+QRect controlRect(const platform::FormDesign& form, std::string_view name)
+{
+    const auto found = std::find_if(
+        form.controls.begin(), form.controls.end(),
+        [name](const platform::ControlDesign& control) { return control.name == name; });
+    if (found == form.controls.end())
+        throw std::logic_error("the form has no control named " + std::string(name));
+    return pixelRect(*found);
+}
+
+} // namespace harness

@@ -1,0 +1,128 @@
+// Children started both ways: their output, environment, exit status, signals, CPU time, a
+// program that cannot start, and a child that outlives the process that started it.
+#include "harness/child_process.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace harness {
+namespace {
+
+struct SpawnWay {
+    const char* name;
+    int deathSignal;
+};
+
+// fork with a death signal, and posix_spawn without one.
+const SpawnWay kSpawnWays[] = {{"fork", SIGKILL}, {"posix_spawn", 0}};
+
+ChildProcess::Options capturing(const SpawnWay& way)
+{
+    ChildProcess::Options options;
+    options.output = ChildProcess::Output::Capture;
+    options.environment = {"HARNESS_GREETING=hello", "HOME=/overridden"};
+    options.deathSignal = way.deathSignal;
+    return options;
+}
+
+TEST(ChildProcess, CapturesTheOutputOfAChildWithTheEnvironmentItWasGivenAndItsExitStatus)
+{
+    for (const SpawnWay& way : kSpawnWays) {
+        SCOPED_TRACE(way.name);
+        ChildProcess child({"/bin/sh", "-c", "echo \"$HARNESS_GREETING $HOME\"; exit 3"},
+                           capturing(way));
+        EXPECT_EQ(describeWaitStatus(child.wait()), describeWaitStatus(3 << 8));
+        EXPECT_EQ(child.output(), "hello /overridden\n");
+    }
+}
+
+TEST(ChildProcess, ReadsMoreOutputThanAPipeHoldsWhileItWaits)
+{
+    for (const SpawnWay& way : kSpawnWays) {
+        SCOPED_TRACE(way.name);
+        // 200,000 bytes: the child blocks on a full pipe unless the parent reads as it waits.
+        ChildProcess child({"/bin/sh", "-c", "head -c 200000 /dev/zero"}, capturing(way));
+        const std::optional<int> status = child.waitForExit(milliseconds(20000));
+        ASSERT_TRUE(status.has_value()) << "the child never ended";
+        EXPECT_EQ(describeWaitStatus(*status), describeWaitStatus(0));
+        EXPECT_EQ(child.output().size(), 200000u);
+    }
+}
+
+TEST(ChildProcess, TellsTheSignalThatEndedAChildAndItsCpuTimeHoweverItWasReaped)
+{
+    for (const SpawnWay& way : kSpawnWays) {
+        SCOPED_TRACE(way.name);
+        ChildProcess::Options options;
+        options.deathSignal = way.deathSignal;
+        // Busy for a while, then waiting for the signal.
+        ChildProcess child(
+            {"/bin/sh", "-c", "i=0; while [ $i -lt 100000 ]; do i=$((i+1)); done; exec sleep 30"},
+            options);
+        ASSERT_TRUE(waitUntil(milliseconds(30000), [&] {
+            std::ifstream command("/proc/" + std::to_string(child.pid()) + "/comm");
+            std::string name;
+            command >> name;
+            return name == "sleep";
+        })) << "the child never got to its sleep";
+        EXPECT_TRUE(child.sendSignal(SIGHUP));
+        // Reaped by polling, as the tests do, not by a blocking wait.
+        const std::optional<int> status = child.waitForExit(milliseconds(10000));
+        ASSERT_TRUE(status.has_value());
+        EXPECT_EQ(describeWaitStatus(*status), "killed by signal " + std::to_string(SIGHUP));
+        EXPECT_GT(child.cpuSeconds(), 0.01) << "the busy loop's CPU time was lost";
+        EXPECT_FALSE(child.sendSignal(SIGHUP)) << "a signal to a reaped child";
+    }
+}
+
+TEST(ChildProcess, ThrowsForAProgramThatCannotBeStarted)
+{
+    for (const SpawnWay& way : kSpawnWays) {
+        SCOPED_TRACE(way.name);
+        ChildProcess::Options options;
+        options.deathSignal = way.deathSignal;
+        EXPECT_THROW(ChildProcess({"/nonexistent/program"}, options), std::runtime_error);
+    }
+}
+
+// A process that has gone, or is only left for its new parent to reap.
+bool gone(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const std::size_t close = text.rfind(')');
+    return close == std::string::npos || text.substr(close + 2, 1) == "Z";
+}
+
+TEST(ChildProcess, DiesWithTheProcessThatStartedIt)
+{
+    int pidPipe[2];
+    ASSERT_EQ(pipe(pidPipe), 0);
+    const pid_t starter = fork();
+    ASSERT_GE(starter, 0);
+    if (starter == 0) {
+        // Starts a child and dies at once, without the destructors that would end it.
+        ChildProcess::Options options;
+        options.deathSignal = SIGTERM;
+        ChildProcess child({"/bin/sleep", "30"}, options);
+        const pid_t pid = child.pid();
+        [[maybe_unused]] const ssize_t written = write(pidPipe[1], &pid, sizeof pid);
+        _exit(0);
+    }
+    close(pidPipe[1]);
+    pid_t orphan = -1;
+    const ssize_t got = read(pidPipe[0], &orphan, sizeof orphan);
+    close(pidPipe[0]);
+    int status = 0;
+    waitpid(starter, &status, 0);
+    ASSERT_EQ(got, static_cast<ssize_t>(sizeof orphan));
+    const bool died = waitUntil(milliseconds(10000), [&] { return gone(orphan); });
+    if (!died)
+        kill(orphan, SIGKILL);
+    EXPECT_TRUE(died) << "the child outlived the process that started it";
+}
+
+} // namespace
+} // namespace harness
