@@ -3,10 +3,6 @@
 
 #include "platform/twips.h"
 
-#include <algorithm>
-#include <stdexcept>
-#include <string>
-
 namespace harness {
 
 using platform::twipsToPixels;
@@ -24,12 +20,7 @@ QRect pixelRect(const platform::ControlDesign& control)
 
 QRect controlRect(const platform::FormDesign& form, std::string_view name)
 {
-    const auto found = std::find_if(
-        form.controls.begin(), form.controls.end(),
-        [name](const platform::ControlDesign& control) { return control.name == name; });
-    if (found == form.controls.end())
-        throw std::logic_error("the form has no control named " + std::string(name));
-    return pixelRect(*found);
+    return pixelRect(form.control(name));
 }
 
 } // namespace harness
