@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/font_warm_up.h"
 #include "app/no_display.h"
+#include "app/start_marks.h"
 #include "blastmap/version.h"
 #include "game/form1.h"
 #include "platform/form.h"
@@ -12,6 +13,7 @@
 
 int main(int argc, char** argv)
 {
+    BLASTMAP_START_MARK("main");
     // Help and version need no display, so they are answered before Qt looks for one.
     if (const auto status = app::answerInformationOptions(argc, argv))
         return *status;
@@ -22,6 +24,7 @@ int main(int argc, char** argv)
     app::NoDisplayExit noDisplay;
     QApplication app(argc, argv);
     noDisplay.release();
+    BLASTMAP_START_MARK("application");
     // Qt has taken its own options out of argv; only with a display can it tell which are its.
     if (const auto status = app::rejectLeftoverArguments(argc, argv))
         return *status;
@@ -31,9 +34,11 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("org.example.Blastmap"));
 
     fonts.wait();
+    BLASTMAP_START_MARK("fonts");
 
     platform::QtServices services;
     game::Form1 form(services);
+    BLASTMAP_START_MARK("window");
     services.setOwnerWindow(form.window());
     signalCloser.closeOnSignal(form.window());
     return platform::run(form);

@@ -8,6 +8,7 @@
 #include "bench/driver/screen.h"
 #include "harness/x_input.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <exception>
@@ -54,6 +55,13 @@ try {
         harness::movePointer(screen.display(), bench::kPointerAway);
         const auto samples = bench::measureStartUp(screen, programs, options.runs);
         bench::reportStartUp(programs, samples, options.runs, goals);
+    }
+    if (options.wants("attribution")) {
+        const std::vector<bench::MarkedProgram> marked = {{"bare Qt window", BENCH_BARE_MARKED},
+                                                          {"Blastmap", BENCH_GAME_MARKED}};
+        harness::movePointer(screen.display(), bench::kPointerAway);
+        bench::reportAttribution(
+            bench::attributeStartUp(screen, marked, options.runs, std::min(options.runs, 10)));
     }
     if (options.wants("idle")) {
         std::fprintf(stderr, "idle CPU...\n");

@@ -13,7 +13,7 @@ namespace {
         stderr,
         "usage: blastmap-bench-driver [--quick] [--runs N] [--idle-seconds N]\n"
         "       [--timer-seconds N] [--presses N] [--soak-seconds N]\n"
-        "       [--only startup,idle,timers,press,soak] [--compare GAME]\n"
+        "       [--only startup,attribution,idle,timers,press,soak] [--compare GAME]\n"
         "--compare GAME (repeatable) adds another build of the game to the start-up runs.\n");
     std::exit(2);
 }

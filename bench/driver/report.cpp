@@ -24,11 +24,11 @@ double mib(double kib) { return kib / 1024; }
 
 // The median over the rounds of one program's start against another's in the same round:
 // what the machine did across the whole run cancels out.
-double pairedRatio(const StartSamples& program, const StartSamples& reference)
+double pairedRatio(const std::vector<double>& program, const std::vector<double>& reference)
 {
     std::vector<double> ratios;
-    for (std::size_t i = 0; i < program.shownByRound.size(); ++i) {
-        const double ratio = program.shownByRound[i] / reference.shownByRound[i];
+    for (std::size_t i = 0; i < program.size() && i < reference.size(); ++i) {
+        const double ratio = program[i] / reference[i];
         if (std::isfinite(ratio))
             ratios.push_back(ratio);
     }
@@ -60,40 +60,144 @@ void reportStartUp(const std::vector<Program>& programs, const std::vector<Start
                    int runs, Goals& goals)
 {
     std::printf("\n### Start-up and memory (medians of %d alternated runs each)\n\n", runs);
-    std::printf("| program | spawn to map (ms) | spawn to first pixels (ms) | fastest / slowest "
-                "(ms) | CPU in 1.5 s (ms) | VmRSS at 1.5 s (MiB) | failed runs |\n");
-    std::printf("|---|---|---|---|---|---|---|\n");
+    std::printf("The whole first frame is the first frame that equals the window settled 1.5 s "
+                "after the spawn, every control that shows at start drawn as it stays; first "
+                "pixels are the first row of map.\n\n");
+    std::printf("| program | spawn to map (ms) | spawn to first pixels (ms) | spawn to whole first "
+                "frame (ms) | fastest / slowest whole (ms) | CPU in 1.5 s (ms) | VmRSS at 1.5 s "
+                "(MiB) | failed runs |\n");
+    std::printf("|---|---|---|---|---|---|---|---|\n");
     for (std::size_t i = 0; i < programs.size(); ++i) {
         const StartSamples& s = samples[i];
-        const auto [low, high] = std::minmax_element(s.shownMs.begin(), s.shownMs.end());
-        std::printf("| %s | %.1f | %.1f | %.1f / %.1f | %.1f | %.2f | %d |\n",
+        const auto [low, high] = std::minmax_element(s.wholeMs.begin(), s.wholeMs.end());
+        std::printf("| %s | %.1f | %.1f | %.1f | %.1f / %.1f | %.1f | %.2f | %d |\n",
                     programs[i].label.c_str(), median(s.mappedMs), median(s.shownMs),
-                    s.shownMs.empty() ? 0 : *low, s.shownMs.empty() ? 0 : *high, median(s.cpuMs),
-                    mib(median(s.residentKiB)), s.failures);
+                    median(s.wholeMs), s.wholeMs.empty() ? 0 : *low, s.wholeMs.empty() ? 0 : *high,
+                    median(s.cpuMs), mib(median(s.residentKiB)), s.failures);
     }
-    const double bare = median(samples[0].shownMs);
-    const double plain = median(samples[1].shownMs);
-    const double game = median(samples[2].shownMs);
-    const double overBare = game / bare;
-    const double overPlain = game / plain;
+    const auto ratio = [&](std::size_t program, std::size_t reference, bool whole) {
+        const auto& of = [whole](const StartSamples& s) { return whole ? s.wholeMs : s.shownMs; };
+        return median(of(samples[program])) / median(of(samples[reference]));
+    };
+    const auto paired = [&](std::size_t program, std::size_t reference) {
+        return pairedRatio(samples[program].wholeByRound, samples[reference].wholeByRound);
+    };
+    const double overBare = ratio(2, 0, true);
+    const double overPlain = ratio(2, 1, true);
     const double extraMiB = mib(median(samples[2].residentKiB) - median(samples[1].residentKiB));
-    std::printf("\nBlastmap / bare = %.3f, Blastmap / plain-Qt = %.3f (first pixels, ratio of the "
-                "medians; the median of the ratios within each round: %.3f and %.3f). Blastmap "
-                "uses %+.2f MiB beside plain-Qt.\n",
-                overBare, overPlain, pairedRatio(samples[2], samples[0]),
-                pairedRatio(samples[2], samples[1]), extraMiB);
+    std::printf("\nWhole first frame: Blastmap / bare = %.3f, Blastmap / plain-Qt = %.3f (ratio of "
+                "the medians; the median of the ratios within each round: %.3f and %.3f). First "
+                "pixels: %.3f and %.3f. Blastmap uses %+.2f MiB beside plain-Qt.\n",
+                overBare, overPlain, paired(2, 0), paired(2, 1), ratio(2, 0, false),
+                ratio(2, 1, false), extraMiB);
     for (std::size_t i = 3; i < samples.size(); ++i) {
-        const double other = median(samples[i].shownMs);
-        std::printf("%s: / bare = %.3f, / plain-Qt = %.3f, / Blastmap = %.3f (within rounds: "
-                    "%.3f, %.3f, %.3f); %+.2f MiB beside plain-Qt.\n",
-                    programs[i].label.c_str(), other / bare, other / plain, other / game,
-                    pairedRatio(samples[i], samples[0]), pairedRatio(samples[i], samples[1]),
-                    pairedRatio(samples[i], samples[2]),
+        std::printf("%s, whole first frame: / bare = %.3f, / plain-Qt = %.3f, / Blastmap = %.3f "
+                    "(within rounds: %.3f, %.3f, %.3f); %+.2f MiB beside plain-Qt.\n",
+                    programs[i].label.c_str(), ratio(i, 0, true), ratio(i, 1, true),
+                    ratio(i, 2, true), paired(i, 0), paired(i, 1), paired(i, 2),
                     mib(median(samples[i].residentKiB) - median(samples[1].residentKiB)));
     }
-    goals.check("start-up <= 1.20 x bare", overBare <= 1.20, format("%.3f x", overBare));
-    goals.check("start-up <= 1.05 x plain-Qt", overPlain <= 1.05, format("%.3f x", overPlain));
+    goals.check("start-up (whole first frame) <= 1.20 x bare", overBare <= 1.20,
+                format("%.3f x", overBare));
+    goals.check("start-up (whole first frame) <= 1.05 x plain-Qt", overPlain <= 1.05,
+                format("%.3f x", overPlain));
     goals.check("memory <= 1 MiB above plain-Qt", extraMiB <= 1.0, format("%+.2f MiB", extraMiB));
+}
+
+void reportAttribution(const Attribution& attribution)
+{
+    const std::vector<std::pair<const char*, const char*>> points = {
+        {"main", "main() entered: exec, dynamic linking, static initialisers"},
+        {"application", "QApplication built: platform plugin, X connection"},
+        {"fonts", "font configuration, read on a second thread meanwhile, joined"},
+        {"window", "window and controls built"},
+        {"mapped", "window mapped (as the driver sees it)"},
+        {"expose", "first expose reaches the program"},
+        {"paint", "first paint begins (after polish and layout)"},
+        {"flushed", "first frame painted and flushed to the server"},
+        {"whole frame", "whole first frame on the screen (as the driver sees it)"},
+    };
+    const auto& results = attribution.results;
+    std::printf("\n### Where the start-up goes (medians of %zu starts each, ms from the spawn)\n\n",
+                results.empty() || !results[0].msToPoint.count("whole frame")
+                    ? std::size_t{0}
+                    : results[0].msToPoint.at("whole frame").size());
+    std::printf("Builds of the same sources with start marks; each cell is the point's time and, "
+                "after the slash, the time since the point before it.\n\n| point |");
+    for (const MarkedProgram& program : attribution.programs)
+        std::printf(" %s |", program.label.c_str());
+    std::printf("\n|---|");
+    for (std::size_t i = 0; i < attribution.programs.size(); ++i)
+        std::printf("---|");
+    std::printf("\n");
+    std::vector<double> previous(results.size(), 0);
+    for (const auto& [point, meaning] : points) {
+        std::printf("| %s |", meaning);
+        for (std::size_t i = 0; i < results.size(); ++i) {
+            const auto found = results[i].msToPoint.find(point);
+            if (found == results[i].msToPoint.end() || found->second.empty()) {
+                std::printf(" - |");
+                continue;
+            }
+            const double at = median(found->second);
+            std::printf(" %.1f / %+.1f |", at, at - previous[i]);
+            previous[i] = at;
+        }
+        std::printf("\n");
+    }
+
+    std::printf("\n#### The main thread's processor time up to the first flush (ms per start)\n\n");
+    if (results.empty() || results[0].profiledStarts == 0) {
+        std::printf("Not profiled: %s.\n", attribution.profiler.c_str());
+    } else {
+        std::printf("%s, %d starts of each; samples after the first frame's flush are left "
+                    "out. Waiting (for the X server, say) takes no processor time and shows in "
+                    "the table above only.\n\n| spent on |",
+                    attribution.profiler.c_str(), results[0].profiledStarts);
+        for (const MarkedProgram& program : attribution.programs)
+            std::printf(" %s |", program.label.c_str());
+        std::printf("\n|---|");
+        for (std::size_t i = 0; i < results.size(); ++i)
+            std::printf("---|");
+        std::printf("\n");
+        std::map<std::string, double> order; // by the last program's time, largest first
+        for (const ProgramAttribution& result : results)
+            for (const auto& [category, ms] : result.mainThreadMs)
+                order[category];
+        for (auto& [category, ms] : order) {
+            const auto found = results.back().mainThreadMs.find(category);
+            ms = found == results.back().mainThreadMs.end() ? 0 : found->second;
+        }
+        std::vector<std::pair<std::string, double>> rows(order.begin(), order.end());
+        std::sort(rows.begin(), rows.end(),
+                  [](const auto& a, const auto& b) { return a.second > b.second; });
+        std::vector<double> totals(results.size(), 0);
+        for (const auto& [category, unused] : rows) {
+            std::printf("| %s |", category.c_str());
+            for (std::size_t i = 0; i < results.size(); ++i) {
+                const auto found = results[i].mainThreadMs.find(category);
+                const double ms = found == results[i].mainThreadMs.end() ? 0 : found->second;
+                totals[i] += ms;
+                std::printf(" %.2f |", ms);
+            }
+            std::printf("\n");
+        }
+        std::printf("| **main thread, in all** |");
+        for (double total : totals)
+            std::printf(" **%.2f** |", total);
+        std::printf("\n| other threads (Qt's X event reader, the font reader, D-Bus) |");
+        for (const ProgramAttribution& result : results)
+            std::printf(" %.2f |", result.otherThreadsMs);
+        std::printf("\n");
+    }
+
+    std::printf("\n#### The dynamic loader (LD_DEBUG=statistics, one start each)\n\n| program | "
+                "relocations | of them from the cache | cycles in the loader at start |\n"
+                "|---|---|---|---|\n");
+    for (std::size_t i = 0; i < results.size(); ++i)
+        std::printf("| %s | %ld | %ld | %ld |\n", attribution.programs[i].label.c_str(),
+                    results[i].relocations, results[i].relocationsFromCache,
+                    results[i].loaderCycles);
 }
 
 void reportIdle(const IdleFigures& figures, int seconds, Goals& goals)

@@ -1,6 +1,7 @@
 // Starts each program, watches for its window and its first row of map, and samples it.
 #include "bench/driver/start_up.h"
 
+#include "bench/driver/frame_watch.h"
 #include "bench/driver/layout.h"
 #include "bench/driver/proc_stats.h"
 #include "harness/window_capture.h"
@@ -15,6 +16,7 @@ namespace {
 
 using harness::Clock;
 using harness::XWindow;
+using Output = harness::ChildProcess::Output;
 using namespace std::chrono_literals;
 
 double msSince(Clock::time_point from, Clock::time_point to)
@@ -51,22 +53,13 @@ bool waitForRow(Screen& screen, XWindow window, const MapRow& expected, Clock::t
 bool startOnce(Screen& screen, const Program& program, const MapRow& expected, StartSamples& into)
 {
     screen.maps().forgetEarlier();
-    harness::ChildProcess::Options options =
-        screen.programOptions(harness::ChildProcess::Output::Discard);
-    // Started through posix_spawn, whose child runs at once: a forked child may first wait
-    // for the processor, and that wait would count as the program's start-up. Without a death
-    // signal, a program of a killed driver ends when its Xvfb does.
-    options.deathSignal = 0;
-    harness::ChildProcess child({program.path}, options);
-    const Clock::time_point deadline = child.startedAt() + 20s;
-    const std::optional<harness::MappedWindow> mapped =
-        screen.maps().waitForWindowOf(child.pid(), deadline);
-    if (!mapped || !waitForRow(screen, mapped->window, expected, deadline))
+    harness::ChildProcess child({program.path}, timedOptions(screen, Output::Discard));
+    const std::optional<StartTimes> times = timeOneStart(screen, child, expected);
+    if (!times)
         return false;
-    const Clock::time_point shown = Clock::now();
-    std::this_thread::sleep_until(child.startedAt() + 1500ms);
-    into.mappedMs.push_back(msSince(child.startedAt(), mapped->seenAt));
-    into.shownMs.push_back(msSince(child.startedAt(), shown));
+    into.mappedMs.push_back(times->mappedMs);
+    into.shownMs.push_back(times->shownMs);
+    into.wholeMs.push_back(times->wholeMs);
     into.residentKiB.push_back(static_cast<double>(residentKiB(child.pid())));
     // Ended at once: SIGTERM runs no handler in these programs, so this is the start's CPU.
     child.terminate(5s);
@@ -75,6 +68,34 @@ bool startOnce(Screen& screen, const Program& program, const MapRow& expected, S
 }
 
 } // namespace
+
+harness::ChildProcess::Options timedOptions(Screen& screen, Output output)
+{
+    harness::ChildProcess::Options options = screen.programOptions(output);
+    // Started through posix_spawn, whose child runs at once: a forked child may first wait
+    // for the processor, and that wait would count as the program's start-up. Without a death
+    // signal, a program of a killed driver ends when its Xvfb does.
+    options.deathSignal = 0;
+    return options;
+}
+
+std::optional<StartTimes> timeOneStart(Screen& screen, harness::ChildProcess& child,
+                                       const MapRow& expected)
+{
+    const Clock::time_point deadline = child.startedAt() + 20s;
+    const std::optional<harness::MappedWindow> mapped =
+        screen.maps().waitForWindowOf(child.pid(), deadline);
+    if (!mapped)
+        return std::nullopt;
+    FrameWatch frames(screen.display(), mapped->window);
+    if (!waitForRow(screen, mapped->window, expected, deadline))
+        return std::nullopt;
+    const Clock::time_point shown = Clock::now();
+    frames.takeFirst(shown);
+    frames.watchUntil(child.startedAt() + 1500ms);
+    return StartTimes{msSince(child.startedAt(), mapped->seenAt), msSince(child.startedAt(), shown),
+                      msSince(child.startedAt(), *frames.settledSince())};
+}
 
 MapRow expectedMapRow()
 {
@@ -123,6 +144,7 @@ std::vector<StartSamples> measureStartUp(Screen& screen, const std::vector<Progr
             StartSamples& into = round < 0 ? discarded : samples[which];
             const bool started = startOnce(screen, programs[which], expected, into);
             into.shownByRound.push_back(started ? into.shownMs.back() : NAN);
+            into.wholeByRound.push_back(started ? into.wholeMs.back() : NAN);
             if (!started)
                 ++into.failures;
             // Lets the server forget the last window before the next program starts.

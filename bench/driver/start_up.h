@@ -1,11 +1,13 @@
-// Start-up as seen from outside: from the spawn to the window's map and to its first painted
-// pixels, and the program's resident set and CPU time 1.5 s after the spawn.
+// Start-up as seen from outside: from the spawn to the window's map, to its first painted pixels
+// and to the first frame that shows all the window will show when it has settled; and the
+// program's resident set and CPU time 1.5 s after the spawn.
 #pragma once
 
 #include "bench/driver/screen.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,11 +21,14 @@ struct Program {
 struct StartSamples {
     std::vector<double> mappedMs;
     std::vector<double> shownMs;
+    // The first frame equal to the settled window, 1.5 s after the spawn.
+    std::vector<double> wholeMs;
     std::vector<double> residentKiB;
     std::vector<double> cpuMs;
-    // First pixels by round, NaN where the run failed: to set each run beside the others of
-    // its round.
+    // First pixels and whole first frame by round, NaN where the run failed: to set each run
+    // beside the others of its round.
     std::vector<double> shownByRound;
+    std::vector<double> wholeByRound;
     int failures = 0;
 };
 
@@ -33,6 +38,20 @@ struct MapRow {
     std::vector<std::uint32_t> pixels; // 0xRRGGBB from x = 0
 };
 MapRow expectedMapRow();
+
+// The moments one start of a program reached, from its spawn.
+struct StartTimes {
+    double mappedMs = 0;
+    double shownMs = 0; // the map's row
+    double wholeMs = 0; // the settled frame
+};
+// How a timed program is started: at once, through posix_spawn.
+harness::ChildProcess::Options timedOptions(Screen& screen, harness::ChildProcess::Output output);
+// Times the window of a program just started until 1.5 s after its spawn, and returns with the
+// program still running, for the caller to look at it (its resident set, say); nothing if the
+// window never showed the map.
+std::optional<StartTimes> timeOneStart(Screen& screen, harness::ChildProcess& child,
+                                       const MapRow& expected);
 
 // Waits for the first window of the process to be mapped and then to show the row; returns
 // the window, or 0 at the deadline.

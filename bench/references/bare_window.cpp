@@ -1,4 +1,6 @@
 // The least Qt can do to show Blastmap's window: its size, its title and the map, stretched.
+#include "app/start_marks.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -29,8 +31,11 @@ private:
 
 int main(int argc, char** argv)
 {
+    BLASTMAP_START_MARK("main");
     QApplication app(argc, argv);
+    BLASTMAP_START_MARK("application");
     MapWindow window;
+    BLASTMAP_START_MARK("window");
     window.show();
     return QApplication::exec();
 }
