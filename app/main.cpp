@@ -7,7 +7,9 @@
 #include "blastmap/version.h"
 #include "game/form1.h"
 #include "platform/form.h"
+#include "platform/pictures_ahead.h"
 #include "platform/qt_services.h"
+#include "scene/form1_design.h"
 
 #include <QApplication>
 
@@ -17,6 +19,8 @@ int main(int argc, char** argv)
     // Help and version need no display, so they are answered before Qt looks for one.
     if (const auto status = app::answerInformationOptions(argc, argv))
         return *status;
+    // The pictures need no display: a second core decodes them while Qt connects to it.
+    const platform::PicturesAhead pictures(scene::form1Design());
     // Caught from the start: a signal that comes while Qt connects closes the window once shown.
     app::SignalCloser signalCloser;
     // Qt's connection to the display leaves a second core idle: the fonts are read there.

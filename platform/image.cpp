@@ -2,6 +2,7 @@
 #include "platform/form.h"
 #include "platform/widgets/accessible_role.h"
 #include "platform/widgets/mouse_routing.h"
+#include "platform/widgets/pictures.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,17 +35,13 @@ public:
             decodePicture();
     }
 
-    // Scaled here rather than on every paint; nearest-neighbour keeps the pixels crisp.
+    // Scaled once rather than on every paint; nearest-neighbour keeps the pixels crisp.
     void decodePicture()
     {
         if (m_resource.empty())
             return;
         const std::string resource = std::exchange(m_resource, std::string());
-        m_picture.load(QString::fromStdString(resource));
-        if (m_picture.isNull())
-            qFatal("the picture %s is missing", resource.c_str());
-        if (m_stretch)
-            m_picture = m_picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        m_picture = QPixmap::fromImage(picture(resource, m_stretch ? size() : QSize()).front());
     }
 
 protected:

@@ -4,6 +4,7 @@
 #include "platform/twips.h"
 #include "platform/widgets/accessible_role.h"
 #include "platform/widgets/mouse_routing.h"
+#include "platform/widgets/pictures.h"
 #include "platform/widgets/qt_string.h"
 
 #include <QCloseEvent>
@@ -28,11 +29,21 @@ FormWindow::FormWindow(Form& form, const FormDesign& design)
     setAccessibleDescription(toQString(design.accessibleDescription));
     // Nothing in the layout follows a change of size, so the frame keeps the design's size.
     setFixedSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
-    if (!design.icon.empty())
-        setWindowIcon(QIcon(toQString(design.icon)));
+    // The icon's images serve as the pointer too where the design names one picture for both,
+    // decoded once.
+    const std::vector<QImage> icon =
+        design.icon.empty() ? std::vector<QImage>() : picture(design.icon);
+    if (!icon.empty()) {
+        QIcon windowIcon;
+        for (const QImage& image : icon)
+            windowIcon.addPixmap(QPixmap::fromImage(image));
+        setWindowIcon(windowIcon);
+    }
     if (!design.pointer.picture.empty()) {
-        const QPixmap pointer(toQString(design.pointer.picture));
-        setCursor(QCursor(pointer, design.pointer.hotX, design.pointer.hotY));
+        const QImage pointer = design.pointer.picture == design.icon
+                                   ? icon.front()
+                                   : picture(design.pointer.picture).front();
+        setCursor(QCursor(QPixmap::fromImage(pointer), design.pointer.hotX, design.pointer.hotY));
     }
     // The platform's default font is the classic desktop's 8-point dialog font, 11 pixels high
     // at 96 dpi: designs size their controls for captions in it, and Qt's own default is larger.

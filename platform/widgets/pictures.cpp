@@ -1,0 +1,166 @@
+// Decodes pictures with Qt's image readers, which are safe to use from any thread, and keeps
+// those decoded ahead until the control that needs each one takes it.
+#include "platform/widgets/pictures.h"
+
+#include "platform/pictures_ahead.h"
+#include "platform/twips.h"
+#include "platform/widgets/qt_string.h"
+
+#include <QImageReader>
+#include <QThread>
+#include <condition_variable>
+#include <cstring>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <utility>
+
+namespace platform {
+namespace {
+
+using Key = std::pair<std::string, std::pair<int, int>>;
+
+Key keyOf(std::string_view resource, QSize size)
+{
+    return {std::string(resource), {size.width(), size.height()}};
+}
+
+// The store of the pictures decoded ahead while one lives; the controls ask on the main thread.
+PicturesAhead::Store* g_ahead = nullptr;
+
+} // namespace
+
+// The pictures decoded ahead, each kept until as many controls as asked for it have taken it.
+class PicturesAhead::Store {
+public:
+    explicit Store(const FormDesign& design)
+    {
+        std::vector<std::pair<std::string, QSize>> order;
+        const auto ask = [&](std::string_view resource, QSize size) {
+            if (resource.empty())
+                return;
+            Entry& entry = m_entries[keyOf(resource, size)];
+            if (entry.uses++ == 0)
+                order.emplace_back(resource, size);
+        };
+        ask(design.icon, {});
+        if (design.pointer.picture != design.icon)
+            ask(design.pointer.picture, {});
+        for (const bool shownAtStart : {true, false})
+            for (const ControlDesign& control : design.controls)
+                if (control.visible == shownAtStart)
+                    ask(control.picture, control.stretch ? QSize(twipsToPixels(control.width),
+                                                                 twipsToPixels(control.height))
+                                                         : QSize());
+        // Qt takes the first thread that asks for its thread data for the main one: this one
+        // asks before the decoding thread's readers do.
+        QThread::currentThread();
+        m_worker = std::thread([this, order = std::move(order)] {
+            for (const auto& [resource, size] : order) {
+                std::vector<QImage> images = decodeAhead(resource, size);
+                const std::lock_guard lock(m_mutex);
+                Entry& entry = m_entries[keyOf(resource, size)];
+                entry.images = std::move(images);
+                entry.done = true;
+                m_decoded.notify_all();
+            }
+        });
+    }
+
+    ~Store() { m_worker.join(); }
+
+    // Empty if the picture was not decoded ahead.
+    std::vector<QImage> take(std::string_view resource, QSize size)
+    {
+        std::unique_lock lock(m_mutex);
+        const auto found = m_entries.find(keyOf(resource, size));
+        if (found == m_entries.end())
+            return {};
+        m_decoded.wait(lock, [&] { return found->second.done; });
+        std::vector<QImage> images = found->second.images;
+        // The last control to take it lets it go, so that no picture is held twice.
+        if (--found->second.uses == 0)
+            m_entries.erase(found);
+        return images;
+    }
+
+private:
+    struct Entry {
+        int uses = 0;
+        bool done = false;
+        std::vector<QImage> images;
+    };
+
+    // Decodes the formats whose readers need no application, as the application may not exist
+    // yet: Qt's icon reader paints its masks with a QPainter, which does. For those, the reader
+    // alone is loaded here, and the control decodes the picture itself.
+    static std::vector<QImage> decodeAhead(const std::string& resource, QSize size)
+    {
+        QImageReader reader(toQString(resource));
+        const QByteArray format = reader.format();
+        if (format == "bmp" || format == "gif")
+            return decodePicture(resource, size);
+        return {};
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_decoded;
+    std::map<Key, Entry> m_entries;
+    std::thread m_worker;
+};
+
+PicturesAhead::PicturesAhead(const FormDesign& design)
+    : m_store(std::make_unique<Store>(design))
+{
+    g_ahead = m_store.get();
+}
+
+PicturesAhead::~PicturesAhead() { g_ahead = nullptr; }
+
+std::vector<QImage> decodePicture(std::string_view resource, QSize size)
+{
+    QImageReader reader(toQString(resource));
+    std::vector<QImage> images;
+    do {
+        QImage image = reader.read();
+        if (image.isNull())
+            break;
+        // The formats the raster pixmaps of the screen keep, so that making one is no copy.
+        image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                : QImage::Format_RGB32);
+        if (size.isValid()) {
+            images.push_back(stretchNearest(image, size));
+            break;
+        }
+        images.push_back(std::move(image));
+    } while (reader.jumpToNextImage());
+    if (images.empty())
+        qFatal("the picture %s is missing", std::string(resource).c_str());
+    return images;
+}
+
+QImage stretchNearest(const QImage& image, QSize size)
+{
+    QImage stretched(size, image.format());
+    const int bytes = image.depth() / 8;
+    std::vector<int> columns(static_cast<std::size_t>(size.width()));
+    for (int x = 0; x < size.width(); ++x)
+        columns[static_cast<std::size_t>(x)] = (2 * x + 1) * image.width() / (2 * size.width());
+    for (int y = 0; y < size.height(); ++y) {
+        const uchar* from = image.constScanLine((2 * y + 1) * image.height() / (2 * size.height()));
+        uchar* to = stretched.scanLine(y);
+        for (int x = 0; x < size.width(); ++x)
+            std::memcpy(to + x * bytes, from + columns[static_cast<std::size_t>(x)] * bytes,
+                        static_cast<std::size_t>(bytes));
+    }
+    return stretched;
+}
+
+std::vector<QImage> picture(std::string_view resource, QSize size)
+{
+    std::vector<QImage> ahead = g_ahead ? g_ahead->take(resource, size) : std::vector<QImage>();
+    return ahead.empty() ? decodePicture(resource, size) : ahead;
+}
+
+} // namespace platform

@@ -1,0 +1,24 @@
+// The pictures of a form's window and controls, as images ready for the screen.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// Every image of the picture (an icon holds several), in the format the screen's pixmaps take;
+// with a `size`, the first image alone, stretched nearest-neighbour to it, as a map is drawn.
+// Ends the program if the picture is missing: every picture is compiled in.
+std::vector<QImage> decodePicture(std::string_view resource, QSize size = {});
+
+// The image stretched to `size`, each pixel taking the source pixel under its centre: what Qt's
+// fast scaling gives, without the painter that Qt's needs, and so without an application.
+QImage stretchNearest(const QImage& image, QSize size);
+
+// The picture, from those decoded ahead if this one was, waiting for it if it is still on its way;
+// decoded here otherwise.
+std::vector<QImage> picture(std::string_view resource, QSize size = {});
+
+} // namespace platform
