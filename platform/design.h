@@ -26,7 +26,7 @@ struct ScrollRange {
 
 // One drawn control: a row of the design, in the order of the fields below.
 struct ControlDesign {
-    std::string_view name;
+    std::string_view name{};
     ControlKind kind = ControlKind::Image;
     // Twips from the top-left corner of the client area.
     float left = 0;
@@ -36,10 +36,10 @@ struct ControlDesign {
     bool visible = true;
     int tabIndex = -1; // -1: takes no place in the tab order
     // Caption of a button, check box or label; contents of a text box.
-    std::string_view text;
+    std::string_view text{};
     // What a screen reader calls the control where its own text does not say it.
-    std::string_view accessibleName;
-    std::string_view picture; // resource path of an image's picture
+    std::string_view accessibleName{};
+    std::string_view picture{}; // resource path of an image's picture
     bool stretch = false;     // the picture fills the control instead of showing at its size
     SystemColour background = SystemColour::Default;
     bool border = false; // a single-line border around a label
@@ -48,32 +48,32 @@ struct ControlDesign {
     ScrollBars scrollBars = ScrollBars::None;
     bool locked = false;
     std::int16_t checkValue = 0;
-    ScrollRange range;
+    ScrollRange range{};
 };
 
 struct TimerDesign {
-    std::string_view name;
+    std::string_view name{};
     bool enabled = false;
     std::int32_t interval = 0;
 };
 
 struct PointerDesign {
-    std::string_view picture; // resource path of the icon that shows as the pointer
+    std::string_view picture{}; // resource path of the icon that shows as the pointer
     int hotX = 0;
     int hotY = 0;
 };
 
 struct FormDesign {
-    std::string_view caption;
-    std::string_view accessibleDescription; // what a screen reader says of the window
+    std::string_view caption{};
+    std::string_view accessibleDescription{}; // what a screen reader says of the window
     float clientWidth = 0;                  // twips
     float clientHeight = 0;
-    std::string_view icon; // resource path of the window icon
-    PointerDesign pointer; // over the form, its images and its labels
+    std::string_view icon{}; // resource path of the window icon
+    PointerDesign pointer{}; // over the form, its images and its labels
     // Drawn controls in stacking order, frontmost first: each covers those after it where they
     // overlap, and takes the mouse there.
-    std::vector<ControlDesign> controls;
-    std::vector<TimerDesign> timers;
+    std::vector<ControlDesign> controls{};
+    std::vector<TimerDesign> timers{};
 
     // The row of the control of that name; a design without it is a programming error.
     const ControlDesign& control(std::string_view name) const;

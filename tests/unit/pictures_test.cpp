@@ -1,0 +1,53 @@
+// Pictures decoded ahead of the window are the pictures the controls would decode themselves.
+#include "platform/pictures_ahead.h"
+#include "platform/twips.h"
+#include "platform/widgets/pictures.h"
+#include "scene/form1_design.h"
+
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+
+TEST(Pictures, StretchingTakesThePixelUnderEachCentreAsQtsFastScalingDoes)
+{
+    // The map's stretch, a sprite doubled, a shrink, and one row and column.
+    const std::pair<QSize, QSize> cases[] = {
+        {{197, 207}, {401, 327}}, {{56, 69}, {112, 138}}, {{7, 5}, {3, 2}}, {{1, 9}, {4, 1}}};
+    QRandomGenerator chance(1207);
+    for (const auto& [from, to] : cases) {
+        SCOPED_TRACE(testing::Message() << from.width() << "x" << from.height() << " to "
+                                        << to.width() << "x" << to.height());
+        QImage image(from, QImage::Format_RGB32);
+        for (int y = 0; y < from.height(); ++y)
+            for (int x = 0; x < from.width(); ++x)
+                image.setPixel(x, y, chance.generate() | 0xff000000u);
+        EXPECT_EQ(platform::stretchNearest(image, to),
+                  image.scaled(to, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    }
+}
+
+TEST(Pictures, ThoseDecodedAheadEqualThoseDecodedOnTheSpot)
+{
+    const platform::FormDesign& design = scene::form1Design();
+    const platform::ControlDesign& map = design.control("Iraq");
+    const QSize stretched(platform::twipsToPixels(map.width), platform::twipsToPixels(map.height));
+    const std::string_view civilian = design.control("civ1").picture;
+    ASSERT_EQ(design.control("civ2").picture, civilian);
+
+    const QImage mapOnTheSpot = platform::decodePicture(map.picture, stretched).front();
+    const QImage civilianOnTheSpot = platform::decodePicture(civilian).front();
+    const std::vector<QImage> iconOnTheSpot = platform::decodePicture(design.icon);
+    {
+        const platform::PicturesAhead ahead(design);
+        EXPECT_EQ(platform::picture(map.picture, stretched).front(), mapOnTheSpot);
+        // Both civilians ask for the same picture.
+        EXPECT_EQ(platform::picture(civilian).front(), civilianOnTheSpot);
+        EXPECT_EQ(platform::picture(civilian).front(), civilianOnTheSpot);
+        // The icon's reader paints, so the window decodes it itself; all of its images.
+        EXPECT_EQ(platform::picture(design.icon), iconOnTheSpot);
+    }
+    EXPECT_EQ(mapOnTheSpot.format(), QImage::Format_RGB32);
+    EXPECT_EQ(mapOnTheSpot.size(), stretched);
+    EXPECT_EQ(civilianOnTheSpot.format(), QImage::Format_ARGB32_Premultiplied);
+    ASSERT_EQ(iconOnTheSpot.size(), 2u);
+    EXPECT_EQ(iconOnTheSpot[0].size(), QSize(32, 32));
+}
