@@ -19,8 +19,6 @@ int main(int argc, char** argv)
     // Help and version need no display, so they are answered before Qt looks for one.
     if (const auto status = app::answerInformationOptions(argc, argv))
         return *status;
-    // The pictures need no display: a second core decodes them while Qt connects to it.
-    const platform::PicturesAhead pictures(scene::form1Design());
     // Caught from the start: a signal that comes while Qt connects closes the window once shown.
     app::SignalCloser signalCloser;
     // Qt's connection to the display leaves a second core idle: the fonts are read there.
@@ -29,6 +27,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     noDisplay.release();
     BLASTMAP_START_MARK("application");
+    // A second core decodes the pictures while this one builds the window.
+    const platform::PicturesAhead pictures(scene::form1Design());
     // Qt has taken its own options out of argv; only with a display can it tell which are its.
     if (const auto status = app::rejectLeftoverArguments(argc, argv))
         return *status;

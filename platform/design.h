@@ -40,7 +40,7 @@ struct ControlDesign {
     // What a screen reader calls the control where its own text does not say it.
     std::string_view accessibleName{};
     std::string_view picture{}; // resource path of an image's picture
-    bool stretch = false;     // the picture fills the control instead of showing at its size
+    bool stretch = false;       // the picture fills the control instead of showing at its size
     SystemColour background = SystemColour::Default;
     bool border = false; // a single-line border around a label
     // A text box (the platform's show several lines): its scroll bars, and whether the player
@@ -66,7 +66,7 @@ struct PointerDesign {
 struct FormDesign {
     std::string_view caption{};
     std::string_view accessibleDescription{}; // what a screen reader says of the window
-    float clientWidth = 0;                  // twips
+    float clientWidth = 0;                    // twips
     float clientHeight = 0;
     std::string_view icon{}; // resource path of the window icon
     PointerDesign pointer{}; // over the form, its images and its labels

@@ -7,11 +7,11 @@
 
 namespace platform {
 
-// Decodes every picture the design names (the window's icon and pointer, then the controls'
-// pictures, those shown at start first) on a second thread, while the program goes on to connect
-// to the display. While it lives, the controls take their pictures ready made; without it, each
-// decodes its own on the way to the window's first frame. Make it before the application and
-// the form, and let it outlive them.
+// Decodes the controls' pictures (those shown at start first) on a second thread while the
+// program goes on to build its window. While it lives, the controls take their pictures ready
+// made; without it, each decodes its own on the way to the window's first frame. Make it once
+// the application exists (Qt's image readers find their plugins through the application, which
+// must not change under them) and before the form, and let it outlive the form.
 class PicturesAhead {
 public:
     explicit PicturesAhead(const FormDesign& design);

@@ -32,7 +32,7 @@ FormWindow::FormWindow(Form& form, const FormDesign& design)
     // The icon's images serve as the pointer too where the design names one picture for both,
     // decoded once.
     const std::vector<QImage> icon =
-        design.icon.empty() ? std::vector<QImage>() : picture(design.icon);
+        design.icon.empty() ? std::vector<QImage>() : decodePicture(design.icon);
     if (!icon.empty()) {
         QIcon windowIcon;
         for (const QImage& image : icon)
@@ -42,7 +42,7 @@ FormWindow::FormWindow(Form& form, const FormDesign& design)
     if (!design.pointer.picture.empty()) {
         const QImage pointer = design.pointer.picture == design.icon
                                    ? icon.front()
-                                   : picture(design.pointer.picture).front();
+                                   : decodePicture(design.pointer.picture).front();
         setCursor(QCursor(QPixmap::fromImage(pointer), design.pointer.hotX, design.pointer.hotY));
     }
     // The platform's default font is the classic desktop's 8-point dialog font, 11 pixels high

@@ -7,11 +7,11 @@
 #include "platform/widgets/qt_string.h"
 
 #include <QImageReader>
-#include <QThread>
 #include <condition_variable>
 #include <cstring>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <utility>
@@ -44,21 +44,15 @@ public:
             if (entry.uses++ == 0)
                 order.emplace_back(resource, size);
         };
-        ask(design.icon, {});
-        if (design.pointer.picture != design.icon)
-            ask(design.pointer.picture, {});
         for (const bool shownAtStart : {true, false})
             for (const ControlDesign& control : design.controls)
                 if (control.visible == shownAtStart)
                     ask(control.picture, control.stretch ? QSize(twipsToPixels(control.width),
                                                                  twipsToPixels(control.height))
                                                          : QSize());
-        // Qt takes the first thread that asks for its thread data for the main one: this one
-        // asks before the decoding thread's readers do.
-        QThread::currentThread();
         m_worker = std::thread([this, order = std::move(order)] {
             for (const auto& [resource, size] : order) {
-                std::vector<QImage> images = decodeAhead(resource, size);
+                std::vector<QImage> images = decodePicture(resource, size);
                 const std::lock_guard lock(m_mutex);
                 Entry& entry = m_entries[keyOf(resource, size)];
                 entry.images = std::move(images);
@@ -70,13 +64,13 @@ public:
 
     ~Store() { m_worker.join(); }
 
-    // Empty if the picture was not decoded ahead.
-    std::vector<QImage> take(std::string_view resource, QSize size)
+    // Nothing if the picture was not decoded ahead.
+    std::optional<std::vector<QImage>> take(std::string_view resource, QSize size)
     {
         std::unique_lock lock(m_mutex);
         const auto found = m_entries.find(keyOf(resource, size));
         if (found == m_entries.end())
-            return {};
+            return std::nullopt;
         m_decoded.wait(lock, [&] { return found->second.done; });
         std::vector<QImage> images = found->second.images;
         // The last control to take it lets it go, so that no picture is held twice.
@@ -91,18 +85,6 @@ private:
         bool done = false;
         std::vector<QImage> images;
     };
-
-    // Decodes the formats whose readers need no application, as the application may not exist
-    // yet: Qt's icon reader paints its masks with a QPainter, which does. For those, the reader
-    // alone is loaded here, and the control decodes the picture itself.
-    static std::vector<QImage> decodeAhead(const std::string& resource, QSize size)
-    {
-        QImageReader reader(toQString(resource));
-        const QByteArray format = reader.format();
-        if (format == "bmp" || format == "gif")
-            return decodePicture(resource, size);
-        return {};
-    }
 
     std::mutex m_mutex;
     std::condition_variable m_decoded;
@@ -159,8 +141,10 @@ QImage stretchNearest(const QImage& image, QSize size)
 
 std::vector<QImage> picture(std::string_view resource, QSize size)
 {
-    std::vector<QImage> ahead = g_ahead ? g_ahead->take(resource, size) : std::vector<QImage>();
-    return ahead.empty() ? decodePicture(resource, size) : ahead;
+    if (g_ahead)
+        if (std::optional<std::vector<QImage>> ahead = g_ahead->take(resource, size))
+            return std::move(*ahead);
+    return decodePicture(resource, size);
 }
 
 } // namespace platform

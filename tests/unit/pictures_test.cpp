@@ -42,7 +42,7 @@ TEST(Pictures, ThoseDecodedAheadEqualThoseDecodedOnTheSpot)
         // Both civilians ask for the same picture.
         EXPECT_EQ(platform::picture(civilian).front(), civilianOnTheSpot);
         EXPECT_EQ(platform::picture(civilian).front(), civilianOnTheSpot);
-        // The icon's reader paints, so the window decodes it itself; all of its images.
+        // The window decodes its icon itself; all of its images.
         EXPECT_EQ(platform::picture(design.icon), iconOnTheSpot);
     }
     EXPECT_EQ(mapOnTheSpot.format(), QImage::Format_RGB32);
