@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
@@ -121,6 +122,13 @@ void ChildProcess::forkAndExec(char* const argv[], char* const envp[], int death
     m_pid = fork();
     if (m_pid == 0) {
         prctl(PR_SET_PDEATHSIG, deathSignal);
+        // The program starts as a desktop starts it, whatever started this process: no signal
+        // blocked and none ignored, which execve would keep (nohup ignores SIGHUP).
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, nullptr);
+        for (int number = 1; number < NSIG; ++number)
+            signal(number, SIG_DFL);
         // The parent may have died before the line above took effect.
         if (getppid() != parent)
             _exit(127);
@@ -158,9 +166,20 @@ void ChildProcess::spawn(char* const argv[], char* const envp[], int devNull, in
     }
     if (outputFd >= 0)
         posix_spawn_file_actions_adddup2(&actions, outputFd, STDOUT_FILENO);
+    // As after the fork: no signal blocked and none ignored.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t all;
+    sigset_t none;
+    sigfillset(&all);
+    sigemptyset(&none);
+    posix_spawnattr_setsigdefault(&attributes, &all);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
     m_startedAt = Clock::now();
     // glibc's posix_spawn returns only once the program is executed, and tells why it was not.
-    const int error = posix_spawn(&m_pid, argv[0], &actions, nullptr, argv, envp);
+    const int error = posix_spawn(&m_pid, argv[0], &actions, &attributes, argv, envp);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     if (error != 0)
         throw systemError(std::string("cannot start ") + argv[0], error);

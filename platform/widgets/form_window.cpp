@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QTimer>
+#include <QWindow>
 #include <utility>
 
 namespace platform {
@@ -55,6 +56,14 @@ FormWindow::FormWindow(Form& form, const FormDesign& design)
     setFont(classic);
     // The form's MouseMove reports the pointer over its uncovered surface without a button held.
     setMouseTracking(true);
+}
+
+bool FormWindow::event(QEvent* event)
+{
+    // The window of the screen exists from here on; its mouse events pass the watcher first.
+    if (event->type() == QEvent::WinIdChange && windowHandle())
+        windowHandle()->installEventFilter(&m_pointer);
+    return QWidget::event(event);
 }
 
 void FormWindow::paintEvent(QPaintEvent*)

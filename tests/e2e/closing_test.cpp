@@ -1,8 +1,12 @@
-// WM_DELETE_WINDOW ends the game with status 0 whatever is going on in it.
+// WM_DELETE_WINDOW, SIGTERM, SIGHUP and SIGINT end the game with status 0 whatever is going on in
+// it.
 #include "tests/e2e/game_test.h"
 #include "tests/e2e/pictures.h"
 #include "tests/e2e/play_steps.h"
 #include "tests/e2e/scene_view.h"
+
+#include <csignal>
+#include <ostream>
 
 namespace e2e {
 namespace {
@@ -36,6 +40,45 @@ TEST_F(ClosingTest, ClosingTheWindowUnderTheMessageBoxExitsWithStatusZero)
     ASSERT_TRUE(hit) << "no press got the target";
     expectCleanExitOnClose();
 }
+
+// Where the game is when the signal comes: waiting in the box's own event loop, or with a panel
+// open in the main one.
+enum class Opened { MessageBox, CreditsPanel };
+
+struct SignalCase {
+    const char* name;
+    int number;
+    Opened opened;
+};
+
+const SignalCase kSignalCases[] = {
+    {"SigtermUnderTheMessageBox", SIGTERM, Opened::MessageBox},
+    {"SighupUnderTheMessageBox", SIGHUP, Opened::MessageBox},
+    {"SigintUnderTheMessageBox", SIGINT, Opened::MessageBox},
+    {"SigtermWithTheCreditsPanelOpen", SIGTERM, Opened::CreditsPanel},
+};
+
+std::ostream& operator<<(std::ostream& out, const SignalCase& signal) { return out << signal.name; }
+
+class SignalClosingTest : public GameTest, public ::testing::WithParamInterface<SignalCase> {};
+
+TEST_P(SignalClosingTest, ClosesTheWindowAndExitsWithStatusZero)
+{
+    if (GetParam().opened == Opened::MessageBox) {
+        ASSERT_TRUE(hitTheTarget(game())) << "no press got the target";
+    } else {
+        game().clickAt(kCreditsButton.center());
+        ASSERT_TRUE(waitForScreen(game(), milliseconds(3000), [](const QImage& screen) {
+            return !showsBareMap(screen, kCreditsPanel);
+        })) << "the panel never showed";
+    }
+    expectCleanExitOnSignal(GetParam().number);
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, SignalClosingTest, ::testing::ValuesIn(kSignalCases),
+                         [](const ::testing::TestParamInfo<SignalCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 } // namespace
 } // namespace e2e

@@ -8,6 +8,7 @@
 #include "tests/e2e/pictures.h"
 #include "tests/e2e/scene_view.h"
 
+#include <QString>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -42,7 +43,7 @@ GameSession::GameSession(const Options& options)
     harness::ChildProcess::Options game;
     game.environment = {m_server.displayVariable(), "QT_QPA_PLATFORM=xcb",
                         "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/bus",
-                        "QT_SCALE_FACTOR=" + std::to_string(m_scale)};
+                        "QT_SCALE_FACTOR=" + QString::number(m_scale).toStdString()};
     m_game = std::make_unique<harness::ChildProcess>(command, game);
     if (!waitUntil(
             options.startTimeout, [this] { return !m_game->running() || findWindow(); },

@@ -29,8 +29,8 @@ public:
         std::vector<std::string> launcher;
         // From the launch until the window shows the map.
         milliseconds startTimeout{30000};
-        // Qt's scale factor: device pixels to each of the game's logical pixels.
-        int scale = 1;
+        // Qt's scale factor: device pixels to each of the game's logical pixels, 1.5 too.
+        double scale = 1;
     };
 
     // Starts Xvfb and the game, and waits until the game window is mapped and painted.
@@ -54,7 +54,7 @@ public:
     std::vector<XWindow> messageBoxes() const;
     // WM_DELETE_WINDOW to the game window.
     void requestClose() const;
-    int scale() const { return m_scale; }
+    double scale() const { return m_scale; }
     // Where the game window lies on the screen.
     QRect geometry() const;
 
@@ -65,7 +65,7 @@ private:
     Clock::time_point m_launchedAt;
     std::unique_ptr<harness::ChildProcess> m_game;
     XWindow m_window = 0;
-    int m_scale = 1;
+    double m_scale = 1;
 };
 
 } // namespace e2e

@@ -1,6 +1,7 @@
 // The fixture of the end-to-end tests: a fresh game in a fresh Xvfb for every test.
 #pragma once
 
+#include "harness/x_windows.h"
 #include "tests/e2e/game_session.h"
 
 #include <gtest/gtest.h>
@@ -37,6 +38,21 @@ protected:
         game().requestClose();
         const std::optional<int> status = game().process().waitForExit(milliseconds(15000));
         ASSERT_TRUE(status.has_value()) << "the game still runs 15 s after WM_DELETE_WINDOW";
+        EXPECT_EQ(harness::describeWaitStatus(*status), harness::describeWaitStatus(0));
+    }
+
+    // Sends the game a signal and expects its window and any box of it to go, and the game to
+    // exit with status 0.
+    void expectCleanExitOnSignal(int number)
+    {
+        m_closeRequested = true;
+        ASSERT_TRUE(game().process().sendSignal(number)) << "the game had already ended";
+        EXPECT_TRUE(waitUntil(milliseconds(15000), [this] {
+            return !harness::isViewable(game().display(), game().window()) &&
+                   game().messageBoxes().empty();
+        })) << "the window or a box of the game still shows 15 s after the signal";
+        const std::optional<int> status = game().process().waitForExit(milliseconds(15000));
+        ASSERT_TRUE(status.has_value()) << "the game still runs 15 s after the signal";
         EXPECT_EQ(harness::describeWaitStatus(*status), harness::describeWaitStatus(0));
     }
 

@@ -1,5 +1,6 @@
 // A mouse event reaches the topmost shown control under the pointer, and only that one.
 #include "game/spots.h"
+#include "platform/widgets/drawn_pixel_pointer.h"
 #include "shown_form.h"
 
 using testing_support::ShownForm1Test;
@@ -157,4 +158,22 @@ TEST_F(MouseRouting, TheTargetBelowTheWindowsEdgeCannotBePressedThere)
     click({240, 326}); // the lowest row of the map, over the target's top part
     EXPECT_EQ(boxes().shown().size(), 1u);
     EXPECT_EQ(f().Despot.top(), 4080);
+}
+
+// As captures of the real window show it: the map's last logical column ends on device column
+// 500, 601, 701 or 801 at the scales from 1.25 to 2, and the strip starts on the next. Rounding
+// the device pixel divided by the scale gives the strip's 401 on each of those four.
+TEST(DrawnPixel, EachDevicePixelBelongsToTheLogicalPixelPaintedOverIt)
+{
+    struct Row {
+        double scale;
+        int device;
+        int logical;
+    };
+    for (const Row& row :
+         {Row{1, 400, 400}, Row{1, 401, 401}, Row{1.25, 500, 400}, Row{1.25, 501, 401},
+          Row{1.5, 601, 400}, Row{1.5, 602, 401}, Row{1.5, 523, 348}, Row{1.75, 701, 400},
+          Row{1.75, 702, 401}, Row{2, 801, 400}, Row{2, 802, 401}})
+        EXPECT_EQ(platform::logicalPixelDrawnAt(row.device, row.scale), row.logical)
+            << "device pixel " << row.device << " at scale " << row.scale;
 }

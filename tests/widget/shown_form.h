@@ -16,6 +16,9 @@ protected:
     {
         form->show();
         QApplication::setActiveWindow(form->window());
+        // On a real X display with no window manager, only the window's own request gives it
+        // the focus.
+        form->window()->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(form->window()));
     }
 
