@@ -33,7 +33,9 @@ std::vector<std::string> mergedEnvironment(const std::vector<std::string>& overr
         if (!overridden)
             merged.push_back(current);
     }
-    merged.insert(merged.end(), overrides.begin(), overrides.end());
+    for (const std::string& entry : overrides)
+        if (entry.find('=') != std::string::npos)
+            merged.push_back(entry);
     return merged;
 }
 

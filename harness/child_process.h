@@ -21,7 +21,8 @@ public:
     };
 
     struct Options {
-        // "NAME=value" entries that override or add to this process's environment.
+        // "NAME=value" entries that override or add to this process's environment, and bare
+        // "NAME" entries that leave a variable of it out.
         std::vector<std::string> environment;
         Output output = Output::Inherit;
         // Sent to the child when the thread that started it dies without ending it, say when

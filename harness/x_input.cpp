@@ -3,6 +3,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <iterator>
 
 namespace harness {
 
@@ -41,11 +42,14 @@ void clickButton(Display* display, unsigned int button)
     XSync(display, False);
 }
 
-void tapKey(Display* display, XKeySym keysym)
+void tapKey(Display* display, XKeySym keysym) { tapChord(display, {keysym}); }
+
+void tapChord(Display* display, std::initializer_list<XKeySym> keysyms)
 {
-    const KeyCode code = XKeysymToKeycode(display, keysym);
-    XTestFakeKeyEvent(display, code, True, CurrentTime);
-    XTestFakeKeyEvent(display, code, False, CurrentTime);
+    for (XKeySym keysym : keysyms)
+        XTestFakeKeyEvent(display, XKeysymToKeycode(display, keysym), True, CurrentTime);
+    for (auto keysym = std::rbegin(keysyms); keysym != std::rend(keysyms); ++keysym)
+        XTestFakeKeyEvent(display, XKeysymToKeycode(display, *keysym), False, CurrentTime);
     XSync(display, False);
 }
 

@@ -10,6 +10,7 @@
 #include "harness/x11_handles.h"
 
 #include <QPoint>
+#include <initializer_list>
 
 namespace harness {
 
@@ -24,5 +25,8 @@ void releaseButton(Display* display, unsigned int button = 1);
 void clickButton(Display* display, unsigned int button = 1);
 // Presses and releases the key of `keysym` on whatever window has the focus.
 void tapKey(Display* display, XKeySym keysym);
+// Presses the keys in order and releases them the other way round, as a player holds modifiers
+// down before the key they modify.
+void tapChord(Display* display, std::initializer_list<XKeySym> keysyms);
 
 } // namespace harness

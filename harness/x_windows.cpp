@@ -30,6 +30,25 @@ std::string windowName(Display* display, XWindow window)
     return result;
 }
 
+std::string netWmName(Display* display, XWindow window)
+{
+    Atom actualType = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    std::string result;
+    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, 1 << 16,
+                           False, XInternAtom(display, "UTF8_STRING", False), &actualType, &format,
+                           &count, &remaining, &data) == Success &&
+        data) {
+        if (format == 8)
+            result.assign(reinterpret_cast<const char*>(data), count);
+        XFree(data);
+    }
+    return result;
+}
+
 bool isViewable(Display* display, XWindow window)
 {
     XWindowAttributes attributes;

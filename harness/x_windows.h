@@ -16,6 +16,8 @@ std::vector<XWindow> topLevelWindows(Display* display);
 
 // WM_NAME, empty if the window has none (or is gone).
 std::string windowName(Display* display, XWindow window);
+// _NET_WM_NAME, the UTF-8 name that some programs give their windows instead.
+std::string netWmName(Display* display, XWindow window);
 bool isViewable(Display* display, XWindow window);
 // The window's rectangle in root coordinates; empty if the window is gone.
 QRect rootGeometry(Display* display, XWindow window);

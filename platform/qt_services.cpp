@@ -1,10 +1,10 @@
 #include "platform/qt_services.h"
 
+#include "platform/widgets/message_box.h"
 #include "platform/widgets/qt_string.h"
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 
@@ -87,8 +87,7 @@ void QtServices::showMessage(std::string_view text, std::string_view title)
     // showing the box takes far longer than that paint, which would otherwise wait for it.
     if (m_owner)
         QCoreApplication::sendPostedEvents(m_owner, QEvent::UpdateRequest);
-    QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), QMessageBox::Ok,
-                    m_owner);
+    MessageBox box(toQString(title), toQString(text), m_owner);
     box.setWindowModality(Qt::NonModal);
     BoxGuard guard(m_owner, box);
     QEventLoop loop;

@@ -39,6 +39,7 @@ field(Section "^games$")
 field(Maintainer "^[^<]+ <[^@>]+@[^>]+>$")
 # Computed by dpkg-shlibdeps from what the program links.
 field(Depends "(^|, )libc6 \\(>= [^)]+\\)(,|$).*libqt6widgets6 \\(>= [^)]+\\)")
+field(Recommends "^qt6-wayland$")
 field(Description "^[a-z].*\n .")
 
 execute_process(COMMAND "${DPKG_DEB}" --contents "${packages}" OUTPUT_VARIABLE contents)

@@ -3,6 +3,7 @@
 #include "platform/form.h"
 #include "platform/twips.h"
 #include "platform/widgets/accessible_role.h"
+#include "platform/widgets/maximisable_fixed_size.h"
 #include "platform/widgets/mouse_routing.h"
 #include "platform/widgets/pictures.h"
 #include "platform/widgets/qt_string.h"
@@ -30,6 +31,9 @@ FormWindow::FormWindow(Form& form, const FormDesign& design)
     setAccessibleDescription(toQString(design.accessibleDescription));
     // Nothing in the layout follows a change of size, so the frame keeps the design's size.
     setFixedSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
+    // Maximised all the same, the layout stays at the top left and the form's colour fills the
+    // rest.
+    new MaximisableFixedSize(*this);
     // The icon's images serve as the pointer too where the design names one picture for both,
     // decoded once.
     const std::vector<QImage> icon =

@@ -1,6 +1,8 @@
-// Launches the game on the private display and finds its window the way a window manager would.
+// Launches the game on the private display or compositor and finds its window, as a window
+// manager does in plain X and through the compositor's scene graph under Weston.
 #include "tests/e2e/game_session.h"
 
+#include "harness/weston_session.h"
 #include "harness/window_actions.h"
 #include "harness/window_capture.h"
 #include "harness/x_input.h"
@@ -9,6 +11,7 @@
 #include "tests/e2e/scene_view.h"
 
 #include <QString>
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -17,6 +20,10 @@ namespace {
 
 // Room for the window at scale 2.
 constexpr QSize kScreenSize{1280, 1024};
+// The middles of the close and maximise buttons of Qt's own title bar (its "bradient"
+// decoration): 18 pixels square, 8 pixels from the right edge and 5 apart, in a bar 30 high.
+constexpr QPoint kCloseButton{-17, 15};
+constexpr QPoint kMaximiseButton{-40, 15};
 
 } // namespace
 
@@ -26,24 +33,26 @@ GameSession::GameSession()
 }
 
 GameSession::GameSession(const Options& options)
-    : m_server(kScreenSize)
+    : m_compositor(options.compositor)
     , m_scale(options.scale)
 {
+    if (m_compositor) {
+        m_server = &m_compositor->server();
+    } else {
+        m_ownServer = std::make_unique<harness::XvfbServer>(kScreenSize);
+        m_server = m_ownServer.get();
+    }
     if (!harness::hasXTest(display()))
         throw std::runtime_error("the X server has no XTest extension");
     // The pointer rests off the window until a test moves it, as a player's would.
-    harness::movePointer(display(), {kScreenSize.width() - 10, kScreenSize.height() - 14});
+    moveTo(parkingPoint());
     std::vector<std::string> command = options.launcher;
     // The build beside the tests, unless the environment names another build to check.
     const char* program = std::getenv("BLASTMAP_E2E_PROGRAM");
     command.emplace_back(program && *program ? program : BLASTMAP_EXECUTABLE);
     m_launchedAt = Clock::now();
-    // The real X11 platform, whatever the test's own environment asks of Qt. With no session
-    // bus given, D-Bus would autolaunch one through the display and leave it running.
     harness::ChildProcess::Options game;
-    game.environment = {m_server.displayVariable(), "QT_QPA_PLATFORM=xcb",
-                        "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/bus",
-                        "QT_SCALE_FACTOR=" + QString::number(m_scale).toStdString()};
+    game.environment = environment();
     m_game = std::make_unique<harness::ChildProcess>(command, game);
     if (!waitUntil(
             options.startTimeout, [this] { return !m_game->running() || findWindow(); },
@@ -53,8 +62,32 @@ GameSession::GameSession(const Options& options)
         throw std::runtime_error("the game ended before its window showed");
 }
 
+std::vector<std::string> GameSession::environment() const
+{
+    // With no session bus given, D-Bus would autolaunch one through the display and leave it
+    // running.
+    std::vector<std::string> variables = {"DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/bus",
+                                          "QT_SCALE_FACTOR=" +
+                                              QString::number(m_scale).toStdString()};
+    if (m_compositor) {
+        // Qt's Wayland platform, with no X display to fall back on. In a sanitizer build, what
+        // that platform leaves at exit is not the game's leak.
+        variables.insert(variables.end(),
+                         {"QT_QPA_PLATFORM=wayland", "DISPLAY", "WAYLAND_SOCKET",
+                          "LSAN_OPTIONS=suppressions=" BLASTMAP_WAYLAND_LEAK_SUPPRESSIONS});
+        for (const std::string& variable : m_compositor->clientEnvironment())
+            variables.push_back(variable);
+    } else {
+        // The real X11 platform, whatever the test's own environment asks of Qt.
+        variables.insert(variables.end(), {m_server->displayVariable(), "QT_QPA_PLATFORM=xcb"});
+    }
+    return variables;
+}
+
 bool GameSession::findWindow()
 {
+    if (m_compositor)
+        return findWestonWindow();
     for (XWindow window : harness::viewableWindowsNamed(display(), "Blastmap")) {
         // Qt also keeps a hidden 1x1 window of the same name; the game window is the big one.
         if (harness::rootGeometry(display(), window).size() != kClientSize * m_scale)
@@ -68,29 +101,137 @@ bool GameSession::findWindow()
     return false;
 }
 
-QImage GameSession::capture() const { return harness::captureWindow(display(), m_window); }
+bool GameSession::findWestonWindow()
+{
+    for (const harness::WestonToplevel& toplevel : toplevelsOfTheGame()) {
+        // The message boxes are smaller.
+        if (toplevel.opaque.size() != kClientSize * m_scale)
+            continue;
+        m_clientArea = toplevel.opaque.translated(m_compositor->outputOrigin());
+        const QImage screen = capture();
+        if (!screen.isNull() && mapIsDrawn(screen.scaled(kClientSize))) {
+            m_surfaceId = toplevel.surfaceId;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<harness::WestonToplevel> GameSession::toplevelsOfTheGame() const
+{
+    std::vector<harness::WestonToplevel> toplevels = m_compositor->toplevels();
+    std::erase_if(toplevels, [this](const harness::WestonToplevel& toplevel) {
+        return toplevel.pid != m_game->pid() || toplevel.title != "Blastmap";
+    });
+    return toplevels;
+}
+
+QImage GameSession::capture() const
+{
+    if (!m_compositor)
+        return harness::captureWindow(display(), m_window);
+    // Weston's output window at its top-left corner; Xvfb has nothing above it.
+    return harness::captureArea(display(), m_compositor->outputWindow(),
+                                m_clientArea.translated(-m_compositor->outputOrigin()));
+}
 
 void GameSession::clickAt(QPoint windowPoint) const
 {
     moveTo(geometry().topLeft() + windowPoint);
     harness::clickButton(display());
+    if (m_compositor)
+        moveTo(parkingPoint());
 }
 
 void GameSession::moveTo(QPoint rootPoint) const { harness::movePointer(display(), rootPoint); }
 
 void GameSession::tapKey(XKeySym keysym) const { harness::tapKey(display(), keysym); }
 
-std::vector<XWindow> GameSession::messageBoxes() const
+void GameSession::tapChord(std::initializer_list<XKeySym> keysyms) const
 {
-    std::vector<XWindow> boxes;
+    harness::tapChord(display(), keysyms);
+}
+
+std::vector<GameWindowId> GameSession::messageBoxes() const
+{
+    std::vector<GameWindowId> boxes;
+    if (m_compositor) {
+        for (const harness::WestonToplevel& toplevel : toplevelsOfTheGame())
+            if (toplevel.surfaceId != m_surfaceId)
+                boxes.push_back(toplevel.surfaceId);
+        return boxes;
+    }
     for (XWindow window : harness::viewableWindowsNamed(display(), "Blastmap"))
         if (window != m_window)
             boxes.push_back(window);
     return boxes;
 }
 
-void GameSession::requestClose() const { harness::sendDeleteWindow(display(), m_window); }
+void GameSession::requestClose() const
+{
+    if (m_compositor)
+        clickTitleBarButton(m_surfaceId, kCloseButton);
+    else
+        harness::sendDeleteWindow(display(), m_window);
+}
 
-QRect GameSession::geometry() const { return harness::rootGeometry(display(), m_window); }
+QRect GameSession::geometry() const
+{
+    return m_compositor ? m_clientArea : harness::rootGeometry(display(), m_window);
+}
+
+QRect GameSession::currentGeometry() const
+{
+    if (!m_compositor)
+        return geometry();
+    const std::optional<harness::WestonToplevel> shown = toplevel(m_surfaceId);
+    return shown ? shown->opaque.translated(m_compositor->outputOrigin()) : QRect();
+}
+
+bool GameSession::waitForGeometry(const std::function<bool(const QRect&)>& condition,
+                                  milliseconds timeout)
+{
+    return waitUntil(timeout, [&] {
+        const QRect seen = currentGeometry();
+        if (m_compositor && !seen.isEmpty())
+            m_clientArea = seen;
+        return condition(seen);
+    });
+}
+
+std::optional<harness::WestonToplevel> GameSession::toplevel(GameWindowId window) const
+{
+    if (!m_compositor)
+        return std::nullopt;
+    for (const harness::WestonToplevel& toplevel : m_compositor->toplevels())
+        if (toplevel.surfaceId == window && toplevel.pid == m_game->pid())
+            return toplevel;
+    return std::nullopt;
+}
+
+void GameSession::clickMaximiseButton(GameWindowId window) const
+{
+    clickTitleBarButton(window, kMaximiseButton);
+}
+
+void GameSession::clickTitleBarButton(GameWindowId window, QPoint fromTopRight) const
+{
+    const std::optional<harness::WestonToplevel> shown = toplevel(window);
+    if (!shown)
+        throw std::runtime_error("the window to press a title bar button of is gone");
+    const QPoint topRight(shown->surface.x() + shown->surface.width(), shown->surface.y());
+    moveTo(m_compositor->outputOrigin() + topRight + fromTopRight);
+    harness::clickButton(display());
+    moveTo(parkingPoint());
+}
+
+QPoint GameSession::parkingPoint() const
+{
+    if (!m_compositor)
+        return {kScreenSize.width() - 10, kScreenSize.height() - 14};
+    // Weston shows the pointer where it last was in the output, wherever the X pointer goes.
+    const QSize output = m_compositor->outputSize();
+    return m_compositor->outputOrigin() + QPoint(output.width() - 12, output.height() - 12);
+}
 
 } // namespace e2e

@@ -1,16 +1,24 @@
-// One run of the built game in its own Xvfb: the window, a player's input and the window
-// manager's requests.
+// One run of the built game, either in its own Xvfb or as a Wayland client of a Weston inside an
+// Xvfb: the window, a player's input and the close command.
 #pragma once
 
 #include "harness/child_process.h"
+#include "harness/weston_scene_graph.h"
 #include "harness/x11_handles.h"
 #include "harness/xvfb_server.h"
 
 #include <QImage>
 #include <QPoint>
+#include <functional>
+#include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+namespace harness {
+class WestonSession;
+}
 
 namespace e2e {
 
@@ -22,6 +30,9 @@ using harness::waitUntil;
 using harness::XKeySym;
 using harness::XWindow;
 
+// One of the game's top-level windows: its X window in plain X, its surface's id under Weston.
+using GameWindowId = unsigned long;
+
 class GameSession {
 public:
     struct Options {
@@ -31,40 +42,71 @@ public:
         milliseconds startTimeout{30000};
         // Qt's scale factor: device pixels to each of the game's logical pixels, 1.5 too.
         double scale = 1;
+        // Runs the game as a Wayland client of this compositor, without an X display of its
+        // own, instead of in a private Xvfb.
+        const harness::WestonSession* compositor = nullptr;
     };
 
-    // Starts Xvfb and the game, and waits until the game window is mapped and painted.
-    // Throws std::runtime_error if it never is.
+    // Starts the game (and Xvfb, in plain X), and waits until the game window shows the map.
+    // Throws std::runtime_error if it never does.
     GameSession();
     explicit GameSession(const Options& options);
 
-    Display* display() const { return m_server.display(); }
+    Display* display() const { return m_server->display(); }
+    // The game's X window in plain X; 0 under Weston, where it is a surface of the compositor.
     XWindow window() const { return m_window; }
     Clock::time_point launchedAt() const { return m_launchedAt; }
     harness::ChildProcess& process() { return *m_game; }
+    bool underWeston() const { return m_compositor != nullptr; }
 
-    // The game window's pixels now.
+    // The pixels of the game window's client area now.
     QImage capture() const;
-    // Moves the pointer to a point of the game window and clicks the left button there.
+    // Moves the pointer to a point of the client area and clicks the left button there. Under
+    // Weston, which draws the pointer into the pictures it shows, the pointer is then taken off
+    // the game to the output's bottom-right corner.
     void clickAt(QPoint windowPoint) const;
     // Moves the pointer to a point of the screen, off the game window or on it.
     void moveTo(QPoint rootPoint) const;
     void tapKey(XKeySym keysym) const;
-    // The game's other viewable top-level windows called "Blastmap": its message boxes.
-    std::vector<XWindow> messageBoxes() const;
-    // WM_DELETE_WINDOW to the game window.
+    void tapChord(std::initializer_list<XKeySym> keysyms) const;
+    // The game's other top-level windows: its message boxes.
+    std::vector<GameWindowId> messageBoxes() const;
+    // The window's close command: WM_DELETE_WINDOW in plain X, the close button of the title bar
+    // that Qt draws under Weston.
     void requestClose() const;
     double scale() const { return m_scale; }
-    // Where the game window lies on the screen.
+    // Where the game window's client area lies on the screen.
     QRect geometry() const;
+    // Polls where the client area lies until `condition` holds or the deadline passes; captures
+    // and clicks go by the last place seen. Returns whether it held.
+    bool waitForGeometry(const std::function<bool(const QRect&)>& condition, milliseconds timeout);
+
+    // Under Weston: one of the game's windows as the compositor shows it, if it is there.
+    std::optional<harness::WestonToplevel> toplevel(GameWindowId window) const;
+    // Under Weston: clicks the maximise button of the title bar Qt draws on the window.
+    void clickMaximiseButton(GameWindowId window) const;
+    GameWindowId gameWindow() const { return underWeston() ? m_surfaceId : m_window; }
 
 private:
+    std::vector<std::string> environment() const;
     bool findWindow();
+    bool findWestonWindow();
+    std::vector<harness::WestonToplevel> toplevelsOfTheGame() const;
+    QRect currentGeometry() const;
+    // Presses a title bar button: `fromTopRight` is its middle's offset from the window's
+    // top-right corner.
+    void clickTitleBarButton(GameWindowId window, QPoint fromTopRight) const;
+    QPoint parkingPoint() const;
 
-    harness::XvfbServer m_server;
+    std::unique_ptr<harness::XvfbServer> m_ownServer;
+    const harness::XvfbServer* m_server = nullptr;
+    const harness::WestonSession* m_compositor = nullptr;
     Clock::time_point m_launchedAt;
     std::unique_ptr<harness::ChildProcess> m_game;
     XWindow m_window = 0;
+    GameWindowId m_surfaceId = 0;
+    // Under Weston: the client area, in root coordinates, where it was last seen.
+    QRect m_clientArea;
     double m_scale = 1;
 };
 

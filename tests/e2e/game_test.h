@@ -1,4 +1,5 @@
-// The fixture of the end-to-end tests: a fresh game in a fresh Xvfb for every test.
+// The fixture of the end-to-end tests: a fresh game for every test, in a fresh Xvfb unless a
+// fixture of its own puts it elsewhere.
 #pragma once
 
 #include "harness/x_windows.h"
@@ -11,10 +12,13 @@ namespace e2e {
 
 class GameTest : public ::testing::Test {
 protected:
+    // How the game runs: as a client of a private Xvfb here.
+    virtual GameSession::Options sessionOptions() const { return {}; }
+
     void SetUp() override
     {
         try {
-            m_game = std::make_unique<GameSession>();
+            m_game = std::make_unique<GameSession>(sessionOptions());
         } catch (const std::exception& error) {
             FAIL() << error.what();
         }
@@ -31,13 +35,13 @@ protected:
 
     GameSession& game() { return *m_game; }
 
-    // Asks the window to close and expects the game to exit with status 0.
+    // Gives the window's close command and expects the game to exit with status 0.
     void expectCleanExitOnClose()
     {
         m_closeRequested = true;
         game().requestClose();
         const std::optional<int> status = game().process().waitForExit(milliseconds(15000));
-        ASSERT_TRUE(status.has_value()) << "the game still runs 15 s after WM_DELETE_WINDOW";
+        ASSERT_TRUE(status.has_value()) << "the game still runs 15 s after the close command";
         EXPECT_EQ(harness::describeWaitStatus(*status), harness::describeWaitStatus(0));
     }
 

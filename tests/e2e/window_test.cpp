@@ -1,8 +1,8 @@
 // The window as a window manager sees it, and the first seconds of a game.
 #include "harness/x_windows.h"
+#include "tests/e2e/game_checks.h"
 #include "tests/e2e/game_test.h"
 #include "tests/e2e/pictures.h"
-#include "tests/e2e/play_steps.h"
 #include "tests/e2e/scene_view.h"
 
 #include <algorithm>
@@ -68,30 +68,7 @@ TEST_F(WindowTest, NothingChangesOnScreenInTheFirstTwoAndAHalfSeconds)
 
 TEST_F(WindowTest, TheFirstTargetShowsAboutThreeSecondsInAtOneOfTheSpotsForAboutSixHundredMs)
 {
-    std::optional<QImage> shown = waitForScreen(game(), milliseconds(9000), [](const QImage& s) {
-        return countColour(s, kTargetOlive, s.rect()) > 0;
-    });
-    const long long shownAt = msSince(game().launchedAt());
-    ASSERT_TRUE(shown) << "no target within 9 s";
-    // The game's timer starts after the launch, so it cannot be early; it may be late.
-    EXPECT_GE(shownAt, 2900);
-    EXPECT_LE(shownAt, 3000 + 2500);
-
-    const QRect olive = colourBounds(*shown, kTargetOlive);
-    const std::vector<QPoint> holders = spotsHolding(olive, kTargetSize);
-    ASSERT_EQ(holders.size(), 1u) << "olive at " << olive.x() << "," << olive.y() << " "
-                                  << olive.width() << "x" << olive.height();
-    EXPECT_GE(shownFraction(*shown, gamePictures().target, holders.front()), 0.9);
-
-    const std::optional<QImage> hidden =
-        waitForScreen(game(), milliseconds(3000),
-                      [](const QImage& s) { return countColour(s, kTargetOlive, s.rect()) == 0; });
-    const long long shownFor = msSince(game().launchedAt()) - shownAt;
-    ASSERT_TRUE(hidden) << "the target never hid";
-    EXPECT_TRUE(showsBareMap(*hidden, QRect(holders.front(), kTargetSize)));
-    // Up 650 ms: both ends are seen with the same lag, so only the jitter of a busy machine.
-    EXPECT_GE(shownFor, 450);
-    EXPECT_LE(shownFor, 650 + 450);
+    checkFirstTargetShowsAboutThreeSecondsIn(game());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // program that cannot start, and a child that outlives the process that started it.
 #include "harness/child_process.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -22,20 +23,23 @@ ChildProcess::Options capturing(const SpawnWay& way)
 {
     ChildProcess::Options options;
     options.output = ChildProcess::Output::Capture;
-    options.environment = {"HARNESS_GREETING=hello", "HOME=/overridden"};
+    options.environment = {"HARNESS_GREETING=hello", "HOME=/overridden", "HARNESS_LEFT_OUT"};
     options.deathSignal = way.deathSignal;
     return options;
 }
 
 TEST(ChildProcess, CapturesTheOutputOfAChildWithTheEnvironmentItWasGivenAndItsExitStatus)
 {
+    setenv("HARNESS_LEFT_OUT", "inherited", 1);
     for (const SpawnWay& way : kSpawnWays) {
         SCOPED_TRACE(way.name);
-        ChildProcess child({"/bin/sh", "-c", "echo \"$HARNESS_GREETING $HOME\"; exit 3"},
-                           capturing(way));
+        ChildProcess child(
+            {"/bin/sh", "-c", "echo \"$HARNESS_GREETING $HOME ${HARNESS_LEFT_OUT-unset}\"; exit 3"},
+            capturing(way));
         EXPECT_EQ(describeWaitStatus(child.wait()), describeWaitStatus(3 << 8));
-        EXPECT_EQ(child.output(), "hello /overridden\n");
+        EXPECT_EQ(child.output(), "hello /overridden unset\n");
     }
+    unsetenv("HARNESS_LEFT_OUT");
 }
 
 TEST(ChildProcess, ReadsMoreOutputThanAPipeHoldsWhileItWaits)

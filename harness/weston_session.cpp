@@ -1,0 +1,153 @@
+// Writes Weston's configuration into a fresh runtime directory, starts it and polls until its
+// socket, output window and desktop are there; reads the scene graph through weston-debug.
+#include "harness/weston_session.h"
+
+#include "harness/polling.h"
+#include "harness/window_actions.h"
+#include "harness/x_windows.h"
+#include "harness/xvfb_server.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace harness {
+namespace {
+
+constexpr milliseconds kStartTimeout{30000};
+constexpr milliseconds kQueryTimeout{10000};
+constexpr milliseconds kStopGrace{5000};
+constexpr const char* kSocket = "harness-weston";
+constexpr const char* kConfiguration = "weston.ini";
+constexpr const char* kLog = "weston.log";
+// The x11 backend's window is called after the output, in _NET_WM_NAME alone.
+constexpr const char* kOutputWindowName = "Weston Compositor - screen0";
+
+// Nothing on the desktop changes by itself: no panel with a clock, no fading or animation, no
+// screen lock, no idle blanking, no on-screen keyboard (an empty input method path).
+std::string configuration(QSize output)
+{
+    std::ostringstream text;
+    text << "[core]\nidle-time=0\nrequire-input=false\n\n"
+         << "[shell]\npanel-position=none\nbackground-color=0xff204060\nlocking=false\n"
+         << "animation=none\nclose-animation=none\nstartup-animation=none\nfocus-animation=none\n\n"
+         << "[input-method]\npath=\n\n"
+         << "[output]\nname=screen0\nmode=" << output.width() << "x" << output.height()
+         << "\nscale=1\n";
+    return text.str();
+}
+
+// A directory only this user may enter, as Wayland wants its runtime directory.
+std::string makeRuntimeDirectory()
+{
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "harness-weston-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a runtime directory for Weston");
+    return pattern;
+}
+
+XWindow findOutputWindow(Display* display)
+{
+    for (XWindow window : topLevelWindows(display))
+        if (isViewable(display, window) && netWmName(display, window) == kOutputWindowName)
+            return window;
+    return 0;
+}
+
+std::string readFile(const std::filesystem::path& path)
+{
+    std::ifstream file(path);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+WestonSession::WestonSession(const XvfbServer& server, QSize output)
+    : m_server(server)
+    , m_outputSize(output)
+    , m_runtimeDirectory(makeRuntimeDirectory())
+{
+    const std::filesystem::path directory(m_runtimeDirectory);
+    std::ofstream(directory / kConfiguration) << configuration(output);
+    ChildProcess::Options options;
+    // An inherited WAYLAND_DISPLAY would make Weston nest in another compositor.
+    options.environment = {server.displayVariable(), "XDG_RUNTIME_DIR=" + m_runtimeDirectory,
+                           "WAYLAND_DISPLAY", "WAYLAND_SOCKET"};
+    options.output = ChildProcess::Output::Discard;
+    // So that Weston removes its socket when the test that started it is killed.
+    options.deathSignal = SIGTERM;
+    try {
+        m_weston = std::make_unique<ChildProcess>(
+            std::vector<std::string>{"/usr/bin/weston", "--backend=x11-backend.so", "--use-pixman",
+                                     "--config=" + (directory / kConfiguration).string(),
+                                     std::string("--socket=") + kSocket, "--debug",
+                                     "--log=" + (directory / kLog).string()},
+            options);
+        const bool ready = waitUntil(
+            kStartTimeout,
+            [&] {
+                if (!m_weston->running())
+                    return true;
+                if (!std::filesystem::is_socket(directory / kSocket))
+                    return false;
+                m_outputWindow = findOutputWindow(server.display());
+                if (!m_outputWindow)
+                    return false;
+                // Last comes the background, which the desktop shell's own client draws.
+                return sceneGraph().find("background for output") != std::string::npos;
+            },
+            milliseconds(20));
+        if (!m_weston->running())
+            throw std::runtime_error("Weston ended at its start: " + log());
+        if (!ready)
+            throw std::runtime_error("Weston did not come up in time: " + log());
+    } catch (...) {
+        m_weston.reset();
+        std::error_code ignored;
+        std::filesystem::remove_all(m_runtimeDirectory, ignored);
+        throw;
+    }
+    m_outputOrigin = rootGeometry(server.display(), m_outputWindow).topLeft();
+    // Keys then reach Weston wherever the pointer is.
+    focusWindow(server.display(), m_outputWindow);
+}
+
+WestonSession::~WestonSession()
+{
+    m_weston->terminate(kStopGrace);
+    std::error_code ignored;
+    std::filesystem::remove_all(m_runtimeDirectory, ignored);
+}
+
+std::vector<std::string> WestonSession::clientEnvironment() const
+{
+    return {"XDG_RUNTIME_DIR=" + m_runtimeDirectory, std::string("WAYLAND_DISPLAY=") + kSocket};
+}
+
+std::vector<WestonToplevel> WestonSession::toplevels() const
+{
+    return parseToplevels(sceneGraph());
+}
+
+std::string WestonSession::log() const
+{
+    return readFile(std::filesystem::path(m_runtimeDirectory) / kLog);
+}
+
+std::string WestonSession::sceneGraph() const
+{
+    ChildProcess::Options options;
+    options.environment = clientEnvironment();
+    options.output = ChildProcess::Output::Capture;
+    ChildProcess query({"/usr/bin/weston-debug", "scene-graph"}, options);
+    if (!query.waitForExit(kQueryTimeout))
+        throw std::runtime_error("weston-debug did not answer in time");
+    return query.output();
+}
+
+} // namespace harness
