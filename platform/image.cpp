@@ -24,15 +24,14 @@ public:
     {
     }
 
-    // Called once the widget has its size. A picture hidden at start is decoded only after
-    // the window's first frame, or when it first shows if that comes sooner: no decoder for
-    // it runs before the player sees the window.
-    void setPicture(std::string_view resource, bool stretch, bool now)
+    // Called once the widget has its size. The picture is taken when first painted, or after
+    // the window's first frame if that comes sooner: a picture shown at start is meanwhile
+    // decoded on the second thread while the window is built, and one hidden at start runs no
+    // decoder before the player sees the window.
+    void setPicture(std::string_view resource, bool stretch)
     {
         m_resource = resource;
         m_stretch = stretch;
-        if (now)
-            decodePicture();
     }
 
     // Scaled once rather than on every paint; nearest-neighbour keeps the pixels crisp.
@@ -45,8 +44,6 @@ public:
     }
 
 protected:
-    void showEvent(QShowEvent*) override { decodePicture(); }
-
     void paintEvent(QPaintEvent*) override
     {
         decodePicture();
@@ -91,7 +88,7 @@ Image::Image(Form& form, const ControlDesign& design, QWidget* parent)
     // A picture is a graphic to a screen reader, not the bare client area of a QWidget.
     setAccessibleRole(widget, QAccessible::Graphic);
     attach(widget, Backing::Windowless);
-    widget->setPicture(design.picture, design.stretch, design.visible);
+    widget->setPicture(design.picture, design.stretch);
 }
 
 void Image::finishLoading() { widgetAs<ImageWidget>()->decodePicture(); }
