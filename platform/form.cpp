@@ -89,8 +89,11 @@ void Form::show()
 
 void Form::finishLoading()
 {
-    for (const auto& control : m_controls)
+    m_loadingFinished = true;
+    for (const auto& control : m_controls) {
+        control->announce();
         control->finishLoading();
+    }
 }
 
 void Form::unload()

@@ -17,10 +17,16 @@ Label::Label(Form& form, const ControlDesign& design, QWidget* parent)
         label->setLineWidth(1);
     }
     applySystemColour(label, design.background);
-    // A named label still has its text read out, as the description.
-    if (!design.accessibleName.empty())
-        label->setAccessibleDescription(label->text());
     attach(label, Backing::Windowless);
+}
+
+void Label::announce()
+{
+    Control::announce();
+    // A named label still has its text read out, as the description.
+    QLabel* label = widgetAs<QLabel>();
+    if (!label->accessibleName().isEmpty())
+        label->setAccessibleDescription(label->text());
 }
 
 } // namespace platform
