@@ -33,16 +33,12 @@ void Control::attach(QWidget* widget, Backing backing)
         m_widget->setFocusPolicy(Qt::NoFocus);
     }
     m_widget->setObjectName(QString::fromStdString(m_name));
+    if (!m_accessibleName.empty())
+        m_widget->setAccessibleName(QString::fromStdString(m_accessibleName));
     m_widget->resize(twipsToPixels(m_width), twipsToPixels(m_height));
     place();
     m_widget->setVisible(m_visible);
     keepMouseEvents(m_widget);
-}
-
-void Control::announce()
-{
-    if (!m_accessibleName.empty())
-        m_widget->setAccessibleName(QString::fromStdString(m_accessibleName));
 }
 
 float Control::left() const

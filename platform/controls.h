@@ -46,10 +46,6 @@ public:
     // Does what was left out of the window's first frame; the form calls it once that frame
     // is painted. A control hidden at start may also do it when it first shows.
     virtual void finishLoading() {}
-    // Gives screen readers the control's name. The form calls it once the first frame is
-    // painted: the first name given sets up the desktop's accessibility bridge, a session-bus
-    // connection that the frame need not wait for.
-    virtual void announce();
 
 protected:
     Control(Form& form, const ControlDesign& design);
@@ -100,7 +96,6 @@ public:
 class Label final : public Control {
 public:
     Label(Form& form, const ControlDesign& design, QWidget* parent);
-    void announce() override;
 };
 
 class TextBox final : public Control {

@@ -89,11 +89,8 @@ void Form::show()
 
 void Form::finishLoading()
 {
-    m_loadingFinished = true;
-    for (const auto& control : m_controls) {
-        control->announce();
+    for (const auto& control : m_controls)
         control->finishLoading();
-    }
 }
 
 void Form::unload()

@@ -32,10 +32,8 @@ public:
     // Raises Load; the runtime does this once, before the window shows.
     void load();
     void show();
-    // Lets every control do what it left out of the first frame, its name for screen readers
-    // included; the window calls it once.
+    // Lets every control do what it left out of the first frame; the window calls it once.
     void finishLoading();
-    bool loadingFinished() const { return m_loadingFinished; }
 
     // What closing the window does: no handler runs afterwards, every timer stops, and a
     // handler waiting in a message box is abandoned when the box returns.
@@ -96,7 +94,6 @@ private:
     Services& m_services;
     FormDesign m_design;
     bool m_unloaded = false;
-    bool m_loadingFinished = false;
     AccessProbe* m_probe = nullptr;
     // Controls outlive the window, whose widgets refer to them while it is torn down.
     std::vector<std::unique_ptr<Control>> m_controls;

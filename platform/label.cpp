@@ -17,16 +17,10 @@ Label::Label(Form& form, const ControlDesign& design, QWidget* parent)
         label->setLineWidth(1);
     }
     applySystemColour(label, design.background);
-    attach(label, Backing::Windowless);
-}
-
-void Label::announce()
-{
-    Control::announce();
     // A named label still has its text read out, as the description.
-    QLabel* label = widgetAs<QLabel>();
-    if (!label->accessibleName().isEmpty())
+    if (!design.accessibleName.empty())
         label->setAccessibleDescription(label->text());
+    attach(label, Backing::Windowless);
 }
 
 } // namespace platform

@@ -27,8 +27,8 @@ FormWindow::FormWindow(Form& form, const FormDesign& design)
     // Before anything else: Qt makes and keeps a widget's accessible interface on first need.
     setAccessibleRole(this, QAccessible::Window);
     setWindowTitle(toQString(design.caption));
-    // Its name and purpose go to screen readers after the first frame, with the controls'.
-    m_accessibleDescription = toQString(design.accessibleDescription);
+    setAccessibleName(windowTitle());
+    setAccessibleDescription(toQString(design.accessibleDescription));
     // Nothing in the layout follows a change of size, so the frame keeps the design's size.
     setFixedSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
     // Maximised all the same, the layout stays at the top left and the form's colour fills the
@@ -74,11 +74,7 @@ void FormWindow::paintEvent(QPaintEvent*)
 {
     // The first frame goes to the screen when this paint is over; what it left out comes next.
     if (!std::exchange(m_painted, true))
-        QTimer::singleShot(0, this, [this] {
-            setAccessibleName(windowTitle());
-            setAccessibleDescription(m_accessibleDescription);
-            m_form.finishLoading();
-        });
+        QTimer::singleShot(0, this, [this] { m_form.finishLoading(); });
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event)

@@ -22,7 +22,6 @@ protected:
 
 private:
     Form& m_form;
-    QString m_accessibleDescription; // given once the first frame is painted
     bool m_painted = false;
     DrawnPixelPointer m_pointer;
 };

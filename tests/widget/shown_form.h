@@ -20,8 +20,6 @@ protected:
         // the focus.
         form->window()->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(form->window()));
-        // What the first frame left out, such as the names screen readers hear, comes next.
-        EXPECT_TRUE(QTest::qWaitFor([this] { return form->loadingFinished(); }));
     }
 
     QWindow* window() const { return form->window()->windowHandle(); }
