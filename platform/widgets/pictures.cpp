@@ -8,7 +8,6 @@
 
 #include <QImageReader>
 #include <condition_variable>
-#include <cstring>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -112,7 +111,9 @@ std::vector<QImage> decodePicture(std::string_view resource, QSize size)
         image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                 : QImage::Format_RGB32);
         if (size.isValid()) {
-            images.push_back(stretchNearest(image, size));
+            // Nearest-neighbour keeps the pixels crisp. The application exists by now, so Qt's
+            // scaling, which may paint, is safe on the decoding thread too.
+            images.push_back(image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
             break;
         }
         images.push_back(std::move(image));
@@ -120,23 +121,6 @@ std::vector<QImage> decodePicture(std::string_view resource, QSize size)
     if (images.empty())
         qFatal("the picture %s is missing", std::string(resource).c_str());
     return images;
-}
-
-QImage stretchNearest(const QImage& image, QSize size)
-{
-    QImage stretched(size, image.format());
-    const int bytes = image.depth() / 8;
-    std::vector<int> columns(static_cast<std::size_t>(size.width()));
-    for (int x = 0; x < size.width(); ++x)
-        columns[static_cast<std::size_t>(x)] = (2 * x + 1) * image.width() / (2 * size.width());
-    for (int y = 0; y < size.height(); ++y) {
-        const uchar* from = image.constScanLine((2 * y + 1) * image.height() / (2 * size.height()));
-        uchar* to = stretched.scanLine(y);
-        for (int x = 0; x < size.width(); ++x)
-            std::memcpy(to + x * bytes, from + columns[static_cast<std::size_t>(x)] * bytes,
-                        static_cast<std::size_t>(bytes));
-    }
-    return stretched;
 }
 
 std::vector<QImage> picture(std::string_view resource, QSize size)

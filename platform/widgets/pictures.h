@@ -13,10 +13,6 @@ namespace platform {
 // Ends the program if the picture is missing: every picture is compiled in.
 std::vector<QImage> decodePicture(std::string_view resource, QSize size = {});
 
-// The image stretched to `size`, each pixel taking the source pixel under its centre: what Qt's
-// fast scaling gives, without the painter that Qt's needs, and so without an application.
-QImage stretchNearest(const QImage& image, QSize size);
-
 // The picture, from those decoded ahead if this one was, waiting for it if it is still on its way;
 // decoded here otherwise.
 std::vector<QImage> picture(std::string_view resource, QSize size = {});

@@ -4,26 +4,7 @@
 #include "platform/widgets/pictures.h"
 #include "scene/form1_design.h"
 
-#include <QRandomGenerator>
 #include <gtest/gtest.h>
-
-TEST(Pictures, StretchingTakesThePixelUnderEachCentreAsQtsFastScalingDoes)
-{
-    // The map's stretch, a sprite doubled, a shrink, and one row and column.
-    const std::pair<QSize, QSize> cases[] = {
-        {{197, 207}, {401, 327}}, {{56, 69}, {112, 138}}, {{7, 5}, {3, 2}}, {{1, 9}, {4, 1}}};
-    QRandomGenerator chance(1207);
-    for (const auto& [from, to] : cases) {
-        SCOPED_TRACE(testing::Message() << from.width() << "x" << from.height() << " to "
-                                        << to.width() << "x" << to.height());
-        QImage image(from, QImage::Format_RGB32);
-        for (int y = 0; y < from.height(); ++y)
-            for (int x = 0; x < from.width(); ++x)
-                image.setPixel(x, y, chance.generate() | 0xff000000u);
-        EXPECT_EQ(platform::stretchNearest(image, to),
-                  image.scaled(to, Qt::IgnoreAspectRatio, Qt::FastTransformation));
-    }
-}
 
 TEST(Pictures, ThoseDecodedAheadEqualThoseDecodedOnTheSpot)
 {
