@@ -4,6 +4,7 @@
 
 #include "harness/polling.h"
 #include "harness/window_actions.h"
+#include "harness/x_input.h"
 #include "harness/x_windows.h"
 #include "harness/xvfb_server.h"
 
@@ -106,13 +107,19 @@ WestonSession::WestonSession(const XvfbServer& server, QSize output)
             throw std::runtime_error("Weston ended at its start: " + log());
         if (!ready)
             throw std::runtime_error("Weston did not come up in time: " + log());
+        const QRect outputArea = rootGeometry(server.display(), m_outputWindow);
+        m_outputOrigin = outputArea.topLeft();
+        // The screen's bottom-right corner, the last place the output window could cover.
+        m_parkingPoint = QPoint(server.screenSize().width() - 1, server.screenSize().height() - 1);
+        if (outputArea.contains(m_parkingPoint))
+            throw std::runtime_error("the X screen has no room beside Weston's output");
     } catch (...) {
         m_weston.reset();
         std::error_code ignored;
         std::filesystem::remove_all(m_runtimeDirectory, ignored);
         throw;
     }
-    m_outputOrigin = rootGeometry(server.display(), m_outputWindow).topLeft();
+    parkPointer();
     // Keys then reach Weston wherever the pointer is.
     focusWindow(server.display(), m_outputWindow);
 }
@@ -128,6 +135,14 @@ std::vector<std::string> WestonSession::clientEnvironment() const
 {
     return {"XDG_RUNTIME_DIR=" + m_runtimeDirectory, std::string("WAYLAND_DISPLAY=") + kSocket};
 }
+
+void WestonSession::pointAt(QPoint rootPoint) const
+{
+    parkPointer();
+    movePointer(m_server.display(), rootPoint);
+}
+
+void WestonSession::parkPointer() const { movePointer(m_server.display(), m_parkingPoint); }
 
 std::vector<WestonToplevel> WestonSession::toplevels() const
 {

@@ -22,8 +22,9 @@ public:
     // panel, animations, screen locking or on-screen keyboard, on a solid background, in a
     // private runtime directory with a socket of its own, and with its debugging protocol on for
     // the scene graph. Returns once clients can connect, its output window shows and the
-    // desktop is drawn; gives that window the keyboard. Throws std::runtime_error if it does not
-    // come up in time.
+    // desktop is drawn; gives that window the keyboard. The server's screen must be larger than
+    // the output, so that the pointer can leave it. Throws std::runtime_error if it does not
+    // come up in time or the screen leaves no room beside the output.
     WestonSession(const XvfbServer& server, QSize output);
     WestonSession(const WestonSession&) = delete;
     WestonSession& operator=(const WestonSession&) = delete;
@@ -39,6 +40,17 @@ public:
     QPoint outputOrigin() const { return m_outputOrigin; }
     QSize outputSize() const { return m_outputSize; }
 
+    // Puts Weston's pointer on a point of the screen within the output. The x11 backend turns the
+    // X pointer's motion into relative motion, which its own pointer follows only as far as the
+    // output's edges, and places that pointer absolutely only where the X pointer enters the
+    // output window: so the X pointer leaves the output first and then enters it at the point.
+    // With a button held, Weston takes no crossing, and plain motion must do.
+    void pointAt(QPoint rootPoint) const;
+    // Takes the pointer off the output, where Weston neither draws it nor sends it to a client.
+    void parkPointer() const;
+    // A point of the screen beside the output, where the pointer rests.
+    QPoint parkingPoint() const { return m_parkingPoint; }
+
     // The top-level windows now, the topmost first.
     std::vector<WestonToplevel> toplevels() const;
     // What Weston has logged so far: a client it disconnected for a protocol error, say.
@@ -53,6 +65,7 @@ private:
     std::unique_ptr<ChildProcess> m_weston;
     XWindow m_outputWindow = 0;
     QPoint m_outputOrigin;
+    QPoint m_parkingPoint;
 };
 
 } // namespace harness

@@ -143,7 +143,15 @@ void GameSession::clickAt(QPoint windowPoint) const
         moveTo(parkingPoint());
 }
 
-void GameSession::moveTo(QPoint rootPoint) const { harness::movePointer(display(), rootPoint); }
+void GameSession::moveTo(QPoint rootPoint) const
+{
+    if (m_compositor)
+        m_compositor->pointAt(rootPoint);
+    else
+        harness::movePointer(display(), rootPoint);
+}
+
+void GameSession::dragTo(QPoint rootPoint) const { harness::movePointer(display(), rootPoint); }
 
 void GameSession::tapKey(XKeySym keysym) const { harness::tapKey(display(), keysym); }
 
@@ -229,9 +237,7 @@ QPoint GameSession::parkingPoint() const
 {
     if (!m_compositor)
         return {kScreenSize.width() - 10, kScreenSize.height() - 14};
-    // Weston shows the pointer where it last was in the output, wherever the X pointer goes.
-    const QSize output = m_compositor->outputSize();
-    return m_compositor->outputOrigin() + QPoint(output.width() - 12, output.height() - 12);
+    return m_compositor->parkingPoint();
 }
 
 } // namespace e2e

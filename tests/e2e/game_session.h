@@ -63,10 +63,13 @@ public:
     QImage capture() const;
     // Moves the pointer to a point of the client area and clicks the left button there. Under
     // Weston, which draws the pointer into the pictures it shows, the pointer is then taken off
-    // the game to the output's bottom-right corner.
+    // the output.
     void clickAt(QPoint windowPoint) const;
-    // Moves the pointer to a point of the screen, off the game window or on it.
+    // Moves the pointer to a point of the screen, off the game window or on it; under Weston,
+    // by way of a point off the output, so that the compositor's pointer lands there too.
     void moveTo(QPoint rootPoint) const;
+    // Moves the pointer straight to a point of the screen, as while a button is held.
+    void dragTo(QPoint rootPoint) const;
     void tapKey(XKeySym keysym) const;
     void tapChord(std::initializer_list<XKeySym> keysyms) const;
     // The game's other top-level windows: its message boxes.

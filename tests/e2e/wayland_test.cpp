@@ -17,6 +17,8 @@ namespace e2e {
 namespace {
 
 constexpr QSize kOutputSize{1024, 768};
+// With room beside the output, where the pointer rests.
+constexpr QSize kScreenSize{1280, 1024};
 constexpr milliseconds kSettle{1000};
 constexpr int kDragSteps = 6;
 constexpr milliseconds kDragStep{150};
@@ -27,7 +29,7 @@ protected:
     static void SetUpTestSuite()
     {
         try {
-            s_server = std::make_unique<harness::XvfbServer>(kOutputSize);
+            s_server = std::make_unique<harness::XvfbServer>(kScreenSize);
             s_compositor = std::make_unique<harness::WestonSession>(*s_server, kOutputSize);
         } catch (const std::exception& error) {
             s_failure = error.what();
@@ -134,7 +136,7 @@ TEST_F(WaylandTest, PlaysInAFixedClientAreaOf402x328AndItsCloseButtonEndsItWithS
         // In steps: Weston starts the drag only once the game asks it to, after the press.
         bool resized = false;
         for (int step = 1; step <= kDragSteps && !resized; ++step) {
-            game().moveTo(from + by * step / kDragSteps);
+            game().dragTo(from + by * step / kDragSteps);
             resized = game().waitForGeometry(
                 [](const QRect& area) { return area.size() != kClientSize; }, kDragStep);
         }
