@@ -1,4 +1,5 @@
-// Starts children with fork and execve or with posix_spawn, and reaps them with wait4.
+// Starts children with vfork and execve, keeps what they write in files in memory, and reaps them
+// with wait4.
 #include "harness/child_process.h"
 
 #include <algorithm>
@@ -6,9 +7,9 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
-#include <poll.h>
-#include <spawn.h>
+#include <pthread.h>
 #include <stdexcept>
+#include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -48,10 +49,11 @@ std::vector<char*> pointers(std::vector<std::string>& strings)
     return result;
 }
 
-void closeIfOpen(int fd)
+void closeIfOpen(int& fd)
 {
     if (fd >= 0)
         close(fd);
+    fd = -1;
 }
 
 std::runtime_error systemError(const std::string& what, int error)
@@ -59,12 +61,86 @@ std::runtime_error systemError(const std::string& what, int error)
     return std::runtime_error(what + ": " + std::strerror(error));
 }
 
-// In the child, after the fork: tells the parent why the program could not be started.
-[[noreturn]] void failInChild(int reportFd)
+// A file that lives in memory only, for a stream of the child's: the child never waits for this
+// process to read, as it would on a full pipe.
+int captureFile(const char* name)
 {
-    const int error = errno;
-    [[maybe_unused]] const ssize_t written = write(reportFd, &error, sizeof error);
+    const int fd = memfd_create(name, MFD_CLOEXEC);
+    if (fd < 0)
+        throw systemError("cannot make a file for a child's output", errno);
+    return fd;
+}
+
+std::string readWhole(int fd)
+{
+    std::string text;
+    if (fd < 0)
+        return text;
+    char buffer[65536];
+    off_t at = 0;
+    for (;;) {
+        // pread leaves the offset that the child writes at as it is.
+        const ssize_t got = pread(fd, buffer, sizeof buffer, at);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return text;
+        text.append(buffer, static_cast<std::size_t>(got));
+        at += got;
+    }
+}
+
+// Everything the child needs between vfork and execve, made ready before the vfork.
+struct ChildPlan {
+    char* const* argv;
+    char* const* envp;
+    int outputFd;
+    int errorsFd;
+    const std::vector<int>* kept;
+    int deathSignal;
+    pid_t parent;
+};
+
+// The child's side of the vfork. It shares this process's memory until execve, and other
+// threads of ours go on meanwhile: so it only makes system calls that touch nothing but its own
+// state, and reports a failure through `execError`, which the suspended parent reads.
+[[noreturn]] void becomeProgram(const ChildPlan& plan, volatile int* execError)
+{
+    if (plan.deathSignal != 0) {
+        prctl(PR_SET_PDEATHSIG, plan.deathSignal);
+        // The parent may have died before the line above took effect.
+        if (getppid() != plan.parent)
+            _exit(127);
+    }
+    // The program starts as a desktop starts it, whatever started this process: no signal
+    // ignored, which execve would keep (nohup ignores SIGHUP), and none blocked. The handlers
+    // go first: one of ours must not run in this child while it shares our memory.
+    for (int number = 1; number < NSIG; ++number)
+        signal(number, SIG_DFL);
+    bool ready = (plan.outputFd < 0 || dup2(plan.outputFd, STDOUT_FILENO) >= 0) &&
+                 (plan.errorsFd < 0 || dup2(plan.errorsFd, STDERR_FILENO) >= 0);
+    for (const int fd : *plan.kept)
+        ready = ready && fcntl(fd, F_SETFD, 0) == 0;
+    if (ready) {
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, nullptr);
+        execve(plan.argv[0], plan.argv, plan.envp);
+    }
+    *execError = errno;
     _exit(127);
+}
+
+// Makes the child; returns its pid, or -1 with errno set. vfork suspends this thread until the
+// child has executed the program or failed to, so the child runs at once, where a forked one may
+// first wait for a processor behind others. Kept apart from its caller, whose variables the
+// compiler could otherwise not keep in registers across the vfork.
+[[gnu::noinline]] pid_t makeChild(const ChildPlan& plan, volatile int* execError)
+{
+    const pid_t pid = vfork();
+    if (pid == 0)
+        becomeProgram(plan, execError);
+    return pid;
 }
 
 } // namespace
@@ -78,113 +154,62 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Options& 
 {
     if (argv.empty())
         throw std::invalid_argument("no program to start");
-    // Everything that can fail is prepared before the child is made: after it, the child only
-    // sets up its descriptors and executes the program.
+    // Everything that can fail is prepared before the child is made.
     std::vector<std::string> arguments = argv;
     std::vector<std::string> variables = mergedEnvironment(options.environment);
     const std::vector<char*> argp = pointers(arguments);
     const std::vector<char*> envp = pointers(variables);
-
-    const int devNull =
-        options.output == Output::Discard ? open("/dev/null", O_WRONLY | O_CLOEXEC) : -1;
-    if (options.output == Output::Discard && devNull < 0)
-        throw systemError("cannot open /dev/null", errno);
-    int outputPipe[2] = {-1, -1};
-    if (options.output == Output::Capture && pipe2(outputPipe, O_CLOEXEC) != 0) {
-        closeIfOpen(devNull);
-        throw systemError("cannot make a pipe", errno);
-    }
-    m_outputFd = outputPipe[0];
     try {
-        if (options.deathSignal != 0)
-            forkAndExec(argp.data(), envp.data(), options.deathSignal, devNull, outputPipe[1]);
-        else
-            spawn(argp.data(), envp.data(), devNull, outputPipe[1]);
+        start(argp.data(), envp.data(), options);
     } catch (const std::exception&) {
-        closeIfOpen(devNull);
-        closeIfOpen(outputPipe[1]);
-        closeOutput();
+        closeIfOpen(m_outputFile);
+        closeIfOpen(m_errorsFile);
         throw;
     }
-    closeIfOpen(devNull);
-    closeIfOpen(outputPipe[1]);
 }
 
-void ChildProcess::forkAndExec(char* const argv[], char* const envp[], int deathSignal, int devNull,
-                               int outputFd)
+void ChildProcess::start(char* const argv[], char* const envp[], const Options& options)
 {
-    // A successful execve closes the write end of this pipe, so an empty read tells the parent
-    // that the program runs; a failing child writes its errno there instead.
-    int execReport[2] = {-1, -1};
-    if (pipe2(execReport, O_CLOEXEC) != 0)
-        throw systemError("cannot make a pipe", errno);
-    const pid_t parent = getpid();
+    if (options.output == Output::Capture)
+        m_outputFile = captureFile("child-output");
+    if (options.errors == Output::Capture)
+        m_errorsFile = captureFile("child-errors");
+    // The last thing that can fail before the child is made.
+    int devNull = -1;
+    if (options.output == Output::Discard || options.errors == Output::Discard) {
+        devNull = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (devNull < 0)
+            throw systemError("cannot open /dev/null", errno);
+    }
+    const auto target = [&](Output output, int captured) {
+        return output == Output::Discard ? devNull : output == Output::Capture ? captured : -1;
+    };
+    const ChildPlan plan{argv,
+                         envp,
+                         target(options.output, m_outputFile),
+                         target(options.errors, m_errorsFile),
+                         &options.keptDescriptors,
+                         options.deathSignal,
+                         getpid()};
 
+    // No handler of ours may run in the child before it has reset them all: every signal waits
+    // until the child has gone its own way.
+    sigset_t all;
+    sigset_t previous;
+    sigfillset(&all);
+    pthread_sigmask(SIG_SETMASK, &all, &previous);
+    volatile int execError = 0;
     m_startedAt = Clock::now();
-    m_pid = fork();
-    if (m_pid == 0) {
-        prctl(PR_SET_PDEATHSIG, deathSignal);
-        // The program starts as a desktop starts it, whatever started this process: no signal
-        // blocked and none ignored, which execve would keep (nohup ignores SIGHUP).
-        sigset_t none;
-        sigemptyset(&none);
-        sigprocmask(SIG_SETMASK, &none, nullptr);
-        for (int number = 1; number < NSIG; ++number)
-            signal(number, SIG_DFL);
-        // The parent may have died before the line above took effect.
-        if (getppid() != parent)
-            _exit(127);
-        if (devNull >= 0 && (dup2(devNull, STDOUT_FILENO) < 0 || dup2(devNull, STDERR_FILENO) < 0))
-            failInChild(execReport[1]);
-        if (outputFd >= 0 && dup2(outputFd, STDOUT_FILENO) < 0)
-            failInChild(execReport[1]);
-        execve(argv[0], argv, envp);
-        failInChild(execReport[1]);
-    }
+    m_pid = makeChild(plan, &execError);
     const int forkError = errno;
-    close(execReport[1]);
-    if (m_pid < 0) {
-        close(execReport[0]);
-        throw systemError("fork failed", forkError);
-    }
-    int execError = 0;
-    ssize_t got = 0;
-    while ((got = read(execReport[0], &execError, sizeof execError)) < 0 && errno == EINTR) {
-    }
-    close(execReport[0]);
-    if (got > 0) {
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    closeIfOpen(devNull);
+    if (m_pid < 0)
+        throw systemError("cannot make a process", forkError);
+    if (execError != 0) {
         reap(0);
         throw systemError(std::string("cannot start ") + argv[0], execError);
     }
-}
-
-void ChildProcess::spawn(char* const argv[], char* const envp[], int devNull, int outputFd)
-{
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (devNull >= 0) {
-        posix_spawn_file_actions_adddup2(&actions, devNull, STDOUT_FILENO);
-        posix_spawn_file_actions_adddup2(&actions, devNull, STDERR_FILENO);
-    }
-    if (outputFd >= 0)
-        posix_spawn_file_actions_adddup2(&actions, outputFd, STDOUT_FILENO);
-    // As after the fork: no signal blocked and none ignored.
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t all;
-    sigset_t none;
-    sigfillset(&all);
-    sigemptyset(&none);
-    posix_spawnattr_setsigdefault(&attributes, &all);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-    m_startedAt = Clock::now();
-    // glibc's posix_spawn returns only once the program is executed, and tells why it was not.
-    const int error = posix_spawn(&m_pid, argv[0], &actions, &attributes, argv, envp);
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
-    if (error != 0)
-        throw systemError(std::string("cannot start ") + argv[0], error);
 }
 
 ChildProcess::~ChildProcess()
@@ -194,7 +219,8 @@ ChildProcess::~ChildProcess()
     } catch (const std::exception&) {
         // Nothing is left to end if the child cannot be waited for.
     }
-    closeOutput();
+    closeIfOpen(m_outputFile);
+    closeIfOpen(m_errorsFile);
 }
 
 bool ChildProcess::reap(int flags)
@@ -217,40 +243,7 @@ bool ChildProcess::reap(int flags)
     return true;
 }
 
-void ChildProcess::readOutput(int waitMs)
-{
-    while (m_outputFd >= 0) {
-        pollfd watched{m_outputFd, POLLIN, 0};
-        const int ready = poll(&watched, 1, waitMs);
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready <= 0)
-            return;
-        char buffer[4096];
-        const ssize_t n = read(m_outputFd, buffer, sizeof buffer);
-        if (n > 0) {
-            m_output.append(buffer, static_cast<std::size_t>(n));
-            // Whatever else is there already, without waiting again.
-            waitMs = 0;
-        } else if (n == 0 || errno != EINTR) {
-            closeOutput();
-        }
-    }
-}
-
-void ChildProcess::closeOutput()
-{
-    closeIfOpen(m_outputFd);
-    m_outputFd = -1;
-}
-
-bool ChildProcess::running()
-{
-    if (m_status)
-        return false;
-    readOutput(0);
-    return !reap(WNOHANG);
-}
+bool ChildProcess::running() { return !reap(WNOHANG); }
 
 std::optional<int> ChildProcess::waitForExit(Clock::duration timeout)
 {
@@ -260,17 +253,7 @@ std::optional<int> ChildProcess::waitForExit(Clock::duration timeout)
 
 int ChildProcess::wait()
 {
-    // Reading and reaping take turns, so that neither a full pipe nor a grandchild that keeps
-    // the pipe open holds the wait up.
-    while (!m_status) {
-        if (m_outputFd >= 0) {
-            readOutput(50);
-            reap(WNOHANG);
-        } else {
-            reap(0);
-        }
-    }
-    readOutput(0);
+    reap(0);
     return *m_status;
 }
 
@@ -295,6 +278,10 @@ int ChildProcess::terminate(Clock::duration grace)
         waitForExit(grace);
     return kill();
 }
+
+std::string ChildProcess::output() const { return readWhole(m_outputFile); }
+
+std::string ChildProcess::errors() const { return readWhole(m_errorsFile); }
 
 std::string describeWaitStatus(int status)
 {

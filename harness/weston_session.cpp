@@ -79,7 +79,9 @@ WestonSession::WestonSession(const XvfbServer& server, QSize output)
     // An inherited WAYLAND_DISPLAY would make Weston nest in another compositor.
     options.environment = {server.displayVariable(), "XDG_RUNTIME_DIR=" + m_runtimeDirectory,
                            "WAYLAND_DISPLAY", "WAYLAND_SOCKET"};
+    // Weston writes to its log instead.
     options.output = ChildProcess::Output::Discard;
+    options.errors = ChildProcess::Output::Discard;
     // So that Weston removes its socket when the test that started it is killed.
     options.deathSignal = SIGTERM;
     try {
@@ -159,6 +161,8 @@ std::string WestonSession::sceneGraph() const
     ChildProcess::Options options;
     options.environment = clientEnvironment();
     options.output = ChildProcess::Output::Capture;
+    // Its warning that the debugging protocol is on, every time.
+    options.errors = ChildProcess::Output::Discard;
     ChildProcess query({"/usr/bin/weston-debug", "scene-graph"}, options);
     if (!query.waitForExit(kQueryTimeout))
         throw std::runtime_error("weston-debug did not answer in time");

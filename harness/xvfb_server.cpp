@@ -71,6 +71,7 @@ bool XvfbServer::tryDisplay(int number, int depth)
                                std::to_string(m_screen.height()) + "x" + std::to_string(depth);
     ChildProcess::Options options;
     options.output = ChildProcess::Output::Discard;
+    options.errors = ChildProcess::Output::Discard;
     // So that a server whose test is killed still removes its lock file.
     options.deathSignal = SIGTERM;
     auto server = std::make_unique<ChildProcess>(

@@ -79,7 +79,7 @@ void timeStarts(Screen& screen, const MarkedProgram& program, ProgramAttribution
                 const MapRow& expected)
 {
     screen.maps().forgetEarlier();
-    ChildProcess child({program.path}, timedOptions(screen, Output::Capture));
+    ChildProcess child({program.path}, screen.programOptions(Output::Capture));
     const std::optional<StartTimes> times = timeOneStart(screen, child, expected);
     child.sendSignal(SIGTERM);
     child.wait();

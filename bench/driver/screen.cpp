@@ -16,6 +16,10 @@ harness::ChildProcess::Options Screen::programOptions(harness::ChildProcess::Out
     // driver and the probes look. XDG_RUNTIME_DIR and the session bus come from bench/run.
     options.environment = {m_server.displayVariable(), "QT_QPA_PLATFORM=xcb"};
     options.output = output;
+    // What a program says on standard error shows, unless its output is of no interest at all.
+    options.errors = output == harness::ChildProcess::Output::Discard
+                         ? output
+                         : harness::ChildProcess::Output::Inherit;
     return options;
 }
 

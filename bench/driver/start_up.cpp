@@ -53,7 +53,7 @@ bool waitForRow(Screen& screen, XWindow window, const MapRow& expected, Clock::t
 bool startOnce(Screen& screen, const Program& program, const MapRow& expected, StartSamples& into)
 {
     screen.maps().forgetEarlier();
-    harness::ChildProcess child({program.path}, timedOptions(screen, Output::Discard));
+    harness::ChildProcess child({program.path}, screen.programOptions(Output::Discard));
     const std::optional<StartTimes> times = timeOneStart(screen, child, expected);
     if (!times)
         return false;
@@ -68,16 +68,6 @@ bool startOnce(Screen& screen, const Program& program, const MapRow& expected, S
 }
 
 } // namespace
-
-harness::ChildProcess::Options timedOptions(Screen& screen, Output output)
-{
-    harness::ChildProcess::Options options = screen.programOptions(output);
-    // Started through posix_spawn, whose child runs at once: a forked child may first wait
-    // for the processor, and that wait would count as the program's start-up. Without a death
-    // signal, a program of a killed driver ends when its Xvfb does.
-    options.deathSignal = 0;
-    return options;
-}
 
 std::optional<StartTimes> timeOneStart(Screen& screen, harness::ChildProcess& child,
                                        const MapRow& expected)

@@ -45,8 +45,6 @@ struct StartTimes {
     double shownMs = 0; // the map's row
     double wholeMs = 0; // the settled frame
 };
-// How a timed program is started: at once, through posix_spawn.
-harness::ChildProcess::Options timedOptions(Screen& screen, harness::ChildProcess::Output output);
 // Times the window of a program just started until 1.5 s after its spawn, and returns with the
 // program still running, for the caller to look at it (its resident set, say); nothing if the
 // window never showed the map.
