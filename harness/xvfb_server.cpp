@@ -1,40 +1,45 @@
-// Picks a display nobody uses, starts Xvfb on it and waits until it answers, with a deadline.
+// Starts Xvfb on a display of its own choosing and connects to it once it says which.
 #include "harness/xvfb_server.h"
 
-#include <X11/Xlib.h>
-#include <fstream>
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
 #include <stdexcept>
 #include <unistd.h>
 
 namespace harness {
 namespace {
 
-constexpr int kFirstDisplay = 100;
-constexpr int kDisplayRange = 400;
-constexpr int kAttempts = 40;
 constexpr milliseconds kStartTimeout{30000};
 constexpr milliseconds kStopGrace{5000};
 
-std::string lockFile(int number) { return "/tmp/.X" + std::to_string(number) + "-lock"; }
-
-bool lockExists(int number) { return access(lockFile(number).c_str(), F_OK) == 0; }
-
-bool somebodyAnswers(const std::string& name)
+// The line that the server writes on its -displayfd descriptor once it accepts connections;
+// empty if it ends or falls silent first.
+std::string readDisplayNumber(int fd, ChildProcess& server)
 {
-    Display* display = XOpenDisplay(name.c_str());
-    if (!display)
-        return false;
-    XCloseDisplay(display);
-    return true;
-}
-
-// The pid written in the display's lock file by the server that holds it.
-pid_t lockOwner(int number)
-{
-    std::ifstream lock(lockFile(number));
-    long pid = -1;
-    lock >> pid;
-    return static_cast<pid_t>(pid);
+    std::string line;
+    const Clock::time_point deadline = Clock::now() + kStartTimeout;
+    while (Clock::now() < deadline) {
+        pollfd watched{fd, POLLIN, 0};
+        const int ready = poll(&watched, 1, 100);
+        if (ready < 0 && errno != EINTR)
+            break;
+        if (ready <= 0) {
+            if (!server.running())
+                break;
+            continue;
+        }
+        char c = 0;
+        const ssize_t got = read(fd, &c, 1);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        if (c == '\n')
+            return line;
+        line += c;
+    }
+    return {};
 }
 
 } // namespace
@@ -42,14 +47,45 @@ pid_t lockOwner(int number)
 XvfbServer::XvfbServer(QSize screen, int depth)
     : m_screen(screen)
 {
-    // Servers start side by side, one for each test process: each process starts looking at a
-    // different display.
-    const int start = static_cast<int>(getpid() % kDisplayRange);
-    for (int i = 0; i < kAttempts; ++i) {
-        if (tryDisplay(kFirstDisplay + (start + i) % kDisplayRange, depth))
-            return;
+    // The server takes the first display that is free and tells which on this pipe: servers
+    // that start side by side never race for one.
+    int report[2] = {-1, -1};
+    if (pipe2(report, O_CLOEXEC) != 0)
+        throw std::runtime_error("cannot make a pipe for Xvfb");
+    const std::string size = std::to_string(screen.width()) + "x" +
+                             std::to_string(screen.height()) + "x" + std::to_string(depth);
+    ChildProcess::Options options;
+    options.output = ChildProcess::Output::Discard;
+    options.errors = ChildProcess::Output::Capture;
+    options.keptDescriptors = {report[1]};
+    // So that a server whose test is killed still removes its lock file.
+    options.deathSignal = SIGTERM;
+    // -noreset keeps the server as it is when a program's last connection closes, so that
+    // every program finds it ready.
+    try {
+        m_server = std::make_unique<ChildProcess>(
+            std::vector<std::string>{"/usr/bin/Xvfb", "-displayfd", std::to_string(report[1]),
+                                     "-screen", "0", size, "-noreset", "-nolisten", "tcp"},
+            options);
+    } catch (const std::exception&) {
+        close(report[0]);
+        close(report[1]);
+        throw;
     }
-    throw std::runtime_error("no Xvfb server could be started");
+    close(report[1]);
+    const std::string number = readDisplayNumber(report[0], *m_server);
+    close(report[0]);
+    if (number.empty()) {
+        m_server->terminate(kStopGrace);
+        throw std::runtime_error("Xvfb named no display: " + m_server->errors());
+    }
+    m_name = ":" + number;
+    try {
+        m_connection = std::make_unique<XConnection>(m_name);
+    } catch (const std::exception&) {
+        m_server->terminate(kStopGrace);
+        throw;
+    }
 }
 
 XvfbServer::~XvfbServer()
@@ -57,51 +93,6 @@ XvfbServer::~XvfbServer()
     m_connection.reset();
     // Xvfb removes its lock file and socket on SIGTERM, not on SIGKILL.
     m_server->terminate(kStopGrace);
-}
-
-bool XvfbServer::tryDisplay(int number, int depth)
-{
-    // Appended rather than concatenated: GCC 12 at -O3 takes ":" + std::string for an
-    // overlapping copy (-Wrestrict).
-    std::string name = ":";
-    name += std::to_string(number);
-    if (lockExists(number) || somebodyAnswers(name))
-        return false;
-    const std::string screen = std::to_string(m_screen.width()) + "x" +
-                               std::to_string(m_screen.height()) + "x" + std::to_string(depth);
-    ChildProcess::Options options;
-    options.output = ChildProcess::Output::Discard;
-    options.errors = ChildProcess::Output::Discard;
-    // So that a server whose test is killed still removes its lock file.
-    options.deathSignal = SIGTERM;
-    auto server = std::make_unique<ChildProcess>(
-        std::vector<std::string>{"/usr/bin/Xvfb", name, "-screen", "0", screen, "-noreset",
-                                 "-nolisten", "tcp"},
-        options);
-    Display* display = nullptr;
-    // Another process may take the same display at the same moment: then our server exits, or
-    // the server that answers is not ours, and the next display is tried.
-    waitUntil(
-        kStartTimeout,
-        [&] {
-            if (!server->running())
-                return true;
-            display = XOpenDisplay(name.c_str());
-            if (display && lockOwner(number) != server->pid()) {
-                XCloseDisplay(display);
-                display = nullptr;
-            }
-            return display != nullptr;
-        },
-        milliseconds(50));
-    if (!display) {
-        server->terminate(kStopGrace);
-        return false;
-    }
-    m_name = name;
-    m_server = std::move(server);
-    m_connection = std::make_unique<XConnection>(display);
-    return true;
 }
 
 } // namespace harness

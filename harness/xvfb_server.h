@@ -1,4 +1,4 @@
-// A private Xvfb X server on a free display, with the harness's own connection to it.
+// A private Xvfb X server on a display of its own, with the harness's own connection to it.
 #pragma once
 
 #include "harness/child_process.h"
@@ -12,10 +12,8 @@ namespace harness {
 
 class XvfbServer {
 public:
-    // Starts `Xvfb :N -screen 0 WxHxdepth -noreset -nolisten tcp` on the first free display from
-    // a per-process starting point, and connects to it. -noreset keeps the server as it is when
-    // a program's last connection closes, so that every program finds it ready. Throws
-    // std::runtime_error if none starts.
+    // Starts Xvfb with one screen of that size and depth on the first free display, which the
+    // server picks itself, and connects to it. Throws std::runtime_error if it does not start.
     explicit XvfbServer(QSize screen, int depth = 24);
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;
@@ -30,8 +28,6 @@ public:
     QSize screenSize() const { return m_screen; }
 
 private:
-    bool tryDisplay(int number, int depth);
-
     QSize m_screen;
     std::string m_name;
     std::unique_ptr<ChildProcess> m_server;
