@@ -1,9 +1,10 @@
 // Writes Weston's configuration into a fresh runtime directory, starts it and polls until its
-// socket, output window and desktop are there; reads the scene graph through weston-debug.
+// socket, output window and drawn desktop are there; reads the scene graph through weston-debug.
 #include "harness/weston_session.h"
 
 #include "harness/polling.h"
 #include "harness/window_actions.h"
+#include "harness/window_capture.h"
 #include "harness/x_input.h"
 #include "harness/x_windows.h"
 #include "harness/xvfb_server.h"
@@ -32,7 +33,8 @@ std::string configuration(QSize output)
 {
     std::ostringstream text;
     text << "[core]\nidle-time=0\nrequire-input=false\n\n"
-         << "[shell]\npanel-position=none\nbackground-color=0xff204060\nlocking=false\n"
+         << "[shell]\npanel-position=none\nbackground-color=0x" << std::hex
+         << (0xff000000u | WestonSession::kBackground) << std::dec << "\nlocking=false\n"
          << "animation=none\nclose-animation=none\nstartup-animation=none\nfocus-animation=none\n\n"
          << "[input-method]\npath=\n\n"
          << "[output]\nname=screen0\nmode=" << output.width() << "x" << output.height()
@@ -56,6 +58,13 @@ XWindow findOutputWindow(Display* display)
         if (isViewable(display, window) && netWmName(display, window) == kOutputWindowName)
             return window;
     return 0;
+}
+
+bool showsBackground(Display* display, XWindow outputWindow, QSize output)
+{
+    const QImage corner = captureArea(
+        display, outputWindow, QRect(QPoint(output.width() - 1, output.height() - 1), QSize(1, 1)));
+    return !corner.isNull() && (corner.pixel(0, 0) & 0xffffff) == WestonSession::kBackground;
 }
 
 std::string readFile(const std::filesystem::path& path)
@@ -99,10 +108,9 @@ WestonSession::WestonSession(const XvfbServer& server, QSize output)
                 if (!std::filesystem::is_socket(directory / kSocket))
                     return false;
                 m_outputWindow = findOutputWindow(server.display());
-                if (!m_outputWindow)
-                    return false;
-                // Last comes the background, which the desktop shell's own client draws.
-                return sceneGraph().find("background for output") != std::string::npos;
+                // Last comes the background, which the desktop shell's own client draws. Read
+                // off the screen: a scene graph query would start a program at every poll.
+                return m_outputWindow && showsBackground(server.display(), m_outputWindow, output);
             },
             milliseconds(20));
         if (!m_weston->running())

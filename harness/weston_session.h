@@ -7,6 +7,7 @@
 #include "harness/x11_handles.h"
 
 #include <QPoint>
+#include <QRgb>
 #include <QSize>
 #include <memory>
 #include <string>
@@ -18,6 +19,9 @@ class XvfbServer;
 
 class WestonSession {
 public:
+    // The desktop's colour, wherever no window is.
+    static constexpr QRgb kBackground = 0x204060;
+
     // Starts Weston on the server with the x11 backend and pixman, its desktop shell without a
     // panel, animations, screen locking or on-screen keyboard, on a solid background, in a
     // private runtime directory with a socket of its own, and with its debugging protocol on for
