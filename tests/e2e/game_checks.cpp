@@ -38,20 +38,29 @@ struct Phase {
     QPoint topLeft;
 };
 
-// What the explosion's square shows, and where an explosion picture's corner lies if one does.
-Phase classify(const QImage& screen, long long atMs)
+// The explosion's square, and around it room for the search that reports a misplaced one.
+const QRect kSquare(kBareMapPoint - kHalfExplosion, kExplosionSize);
+constexpr int kSearchRadius = 12;
+const QRect kWatched =
+    kSquare.adjusted(-kSearchRadius, -kSearchRadius, kSearchRadius, kSearchRadius);
+// The square's corner within a capture of kWatched.
+const QPoint kSquareInWatched = kSquare.topLeft() - kWatched.topLeft();
+
+// What a capture of kWatched shows in the square, given a capture of it before the press, and
+// where an explosion picture's corner lies if one does, in client coordinates.
+Phase classify(const QImage& watched, const QImage& bare, long long atMs)
 {
-    const QRect square(kBareMapPoint - kHalfExplosion, kExplosionSize);
-    if (showsBareMap(screen, square))
+    if (sameArea(watched, bare, QRect(kSquareInWatched, kExplosionSize)))
         return {Shown::BareMap, atMs, {}};
     const GamePictures& pictures = gamePictures();
     // A few pixels of search, so that a misplaced explosion is reported where it is.
-    const BestMatch one = bestMatchNear(screen, pictures.explosion1, square.topLeft(), 3);
-    const BestMatch two = bestMatchNear(screen, pictures.explosion2, square.topLeft(), 3);
+    const BestMatch one = bestMatchNear(watched, pictures.explosion1, kSquareInWatched, 3);
+    const BestMatch two = bestMatchNear(watched, pictures.explosion2, kSquareInWatched, 3);
+    const QPoint toClient = kWatched.topLeft();
     if (one.fraction >= 0.95 && two.fraction < 0.95)
-        return {Shown::Explosion1, atMs, one.topLeft};
+        return {Shown::Explosion1, atMs, one.topLeft + toClient};
     if (two.fraction >= 0.95 && one.fraction < 0.95)
-        return {Shown::Explosion2, atMs, two.topLeft};
+        return {Shown::Explosion2, atMs, two.topLeft + toClient};
     return {Shown::Other, atMs, {}};
 }
 
@@ -64,18 +73,21 @@ std::string describe(const std::vector<Phase>& phases)
 }
 
 // Where the explosion pictures show best around the press on a frame that was neither.
-std::string describeOther(const QImage& screen)
+std::string describeOther(const QImage& watched)
 {
-    if (screen.isNull())
+    if (watched.isNull())
         return "no other frame";
-    const QPoint expected = kBareMapPoint - kHalfExplosion;
-    const BestMatch one = bestMatchNear(screen, gamePictures().explosion1, expected, 12);
-    const BestMatch two = bestMatchNear(screen, gamePictures().explosion2, expected, 12);
+    const BestMatch one =
+        bestMatchNear(watched, gamePictures().explosion1, kSquareInWatched, kSearchRadius);
+    const BestMatch two =
+        bestMatchNear(watched, gamePictures().explosion2, kSquareInWatched, kSearchRadius);
+    const QPoint toClient = kWatched.topLeft();
+    const QPoint oneAt = one.topLeft + toClient;
+    const QPoint twoAt = two.topLeft + toClient;
     std::ostringstream text;
-    text << "on another frame, explosion1 best at " << one.topLeft.x() << "," << one.topLeft.y()
-         << " (" << one.fraction << "), explosion2 best at " << two.topLeft.x() << ","
-         << two.topLeft.y() << " (" << two.fraction << "), expected at " << expected.x() << ","
-         << expected.y();
+    text << "on another frame, explosion1 best at " << oneAt.x() << "," << oneAt.y() << " ("
+         << one.fraction << "), explosion2 best at " << twoAt.x() << "," << twoAt.y() << " ("
+         << two.fraction << "), expected at " << kSquare.x() << "," << kSquare.y();
     return text.str();
 }
 
@@ -111,8 +123,9 @@ void checkFirstTargetShowsAboutThreeSecondsIn(const GameSession& game)
 
 void checkBareMapPressExplodesCentredOnIt(const GameSession& game)
 {
-    ASSERT_TRUE(
-        showsBareMap(game.capture(), QRect(kBareMapPoint - kHalfExplosion, kExplosionSize)));
+    ASSERT_TRUE(showsBareMap(game.capture(), kSquare));
+    // Only the square and its margin are read back at each poll.
+    const QImage bare = game.capture(kWatched);
     const Clock::time_point pressedAt = Clock::now();
     game.clickAt(kBareMapPoint);
 
@@ -120,10 +133,10 @@ void checkBareMapPressExplodesCentredOnIt(const GameSession& game)
     std::vector<Phase> phases;
     QImage other;
     while (msSince(pressedAt) < 3000) {
-        const QImage screen = game.capture();
-        const Phase seen = classify(screen, msSince(pressedAt));
+        const QImage watched = game.capture(kWatched);
+        const Phase seen = classify(watched, bare, msSince(pressedAt));
         if (seen.shown == Shown::Other && other.isNull())
-            other = screen;
+            other = watched;
         if (seen.shown != Shown::Other && (phases.empty() || phases.back().shown != seen.shown))
             phases.push_back(seen);
         if (phases.size() == 5)
@@ -138,7 +151,7 @@ void checkBareMapPressExplodesCentredOnIt(const GameSession& game)
         ASSERT_EQ(phases[i].shown, expected[i]) << describe(phases) << describeOther(other);
 
     for (std::size_t i = 1; i <= 3; ++i)
-        EXPECT_EQ(phases[i].topLeft, kBareMapPoint - kHalfExplosion)
+        EXPECT_EQ(phases[i].topLeft, kSquare.topLeft())
             << name(phases[i].shown) << " is not centred on the press";
 
     // Every 300 ms after the press; never early, and late by at most the slack of a busy

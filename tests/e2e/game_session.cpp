@@ -13,6 +13,7 @@
 #include <QString>
 #include <algorithm>
 #include <cstdlib>
+#include <sstream>
 #include <stdexcept>
 
 namespace e2e {
@@ -24,6 +25,48 @@ constexpr QSize kScreenSize{1280, 1024};
 // decoration): 18 pixels square, 8 pixels from the right edge and 5 apart, in a bar 30 high.
 constexpr QPoint kCloseButton{-17, 15};
 constexpr QPoint kMaximiseButton{-40, 15};
+// How far a glyph reaches from its button's middle, at most.
+constexpr int kGlyphReach = 8;
+// Between the window icon and the caption.
+constexpr QPoint kTitleBarSpot{50, 15};
+
+// Whether a square around a title bar button's middle shows its glyph: a hollow box around the
+// middle, or a cross through it.
+bool showsGlyph(const QImage& square, GameSession::Glyph glyph)
+{
+    if (square.isNull())
+        return false;
+    const int middle = square.width() / 2;
+    const auto dark = [&](int x, int y) { return qGray(square.pixel(x, y)) < 100; };
+    const auto darkToward = [&](int dx, int dy) {
+        for (int step = 1; step <= middle; ++step)
+            if (dark(middle + dx * step, middle + dy * step))
+                return true;
+        return false;
+    };
+    if (glyph == GameSession::Glyph::Cross)
+        return dark(middle, middle);
+    return !dark(middle, middle) && darkToward(1, 0) && darkToward(-1, 0) && darkToward(0, 1) &&
+           darkToward(0, -1);
+}
+
+constexpr std::size_t kFramesReported = 4;
+constexpr std::size_t kLinesReported = 30;
+
+// The last `count` lines of a text, each indented.
+std::string lastLines(const std::string& text, std::size_t count)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back("    " + line + "\n");
+    if (lines.empty())
+        return "    (nothing)\n";
+    std::string result;
+    for (std::size_t i = lines.size() > count ? lines.size() - count : 0; i < lines.size(); ++i)
+        result += lines[i];
+    return result;
+}
 
 } // namespace
 
@@ -53,6 +96,7 @@ GameSession::GameSession(const Options& options)
     m_launchedAt = Clock::now();
     harness::ChildProcess::Options game;
     game.environment = environment();
+    game.errors = harness::ChildProcess::Output::Capture;
     m_game = std::make_unique<harness::ChildProcess>(command, game);
     if (!waitUntil(
             options.startTimeout, [this] { return !m_game->running() || findWindow(); },
@@ -126,13 +170,55 @@ std::vector<harness::WestonToplevel> GameSession::toplevelsOfTheGame() const
     return toplevels;
 }
 
-QImage GameSession::capture() const
+QImage GameSession::capture() const { return capture(QRect(QPoint(), kClientSize * m_scale)); }
+
+QImage GameSession::capture(const QRect& area) const
 {
-    if (!m_compositor)
-        return harness::captureWindow(display(), m_window);
     // Weston's output window at its top-left corner; Xvfb has nothing above it.
-    return harness::captureArea(display(), m_compositor->outputWindow(),
-                                m_clientArea.translated(-m_compositor->outputOrigin()));
+    QImage pixels =
+        m_compositor ? harness::captureArea(
+                           display(), m_compositor->outputWindow(),
+                           area.translated(m_clientArea.topLeft() - m_compositor->outputOrigin()))
+                     : harness::captureArea(display(), m_window, area);
+    const Frame frame{msSince(m_launchedAt), area, pixels};
+    m_recentFrames.push_back(frame);
+    if (m_recentFrames.size() > kFramesReported)
+        m_recentFrames.pop_front();
+    if (area == QRect(QPoint(), kClientSize * m_scale))
+        m_lastWholeFrame = frame;
+    return pixels;
+}
+
+std::string GameSession::report(const std::string& name) const
+{
+    std::ostringstream text;
+    const std::optional<int> status = m_game->waitForExit(milliseconds(0));
+    text << (status ? "the game " + harness::describeWaitStatus(*status) : "the game runs") << ", "
+         << msSince(m_launchedAt) << " ms after its launch\n";
+    text << "its standard error, the last lines:\n" << lastLines(m_game->errors(), kLinesReported);
+    const auto describeFrame = [&](const Frame& frame) {
+        text << "  at " << frame.atMs << " ms, " << frame.area.width() << "x" << frame.area.height()
+             << " at " << frame.area.x() << "," << frame.area.y() << ": ";
+        if (frame.pixels.isNull())
+            text << "nothing read back\n";
+        else if (frame.pixels.size() == kClientSize)
+            text << describeScreen(frame.pixels) << "\n";
+        else
+            text << "a part of the client area\n";
+    };
+    text << "the last captures:\n";
+    for (const Frame& frame : m_recentFrames)
+        describeFrame(frame);
+    if (m_lastWholeFrame && !m_lastWholeFrame->pixels.isNull()) {
+        text << "the last capture of the game's whole part:\n";
+        describeFrame(*m_lastWholeFrame);
+        const std::string path = name + ".png";
+        if (m_lastWholeFrame->pixels.save(QString::fromStdString(path)))
+            text << "  saved as " << path << "\n";
+    }
+    if (m_compositor)
+        text << "Weston's log, the last lines:\n" << lastLines(m_compositor->log(), kLinesReported);
+    return text.str();
 }
 
 void GameSession::clickAt(QPoint windowPoint) const
@@ -178,7 +264,7 @@ std::vector<GameWindowId> GameSession::messageBoxes() const
 void GameSession::requestClose() const
 {
     if (m_compositor)
-        clickTitleBarButton(m_surfaceId, kCloseButton);
+        clickTitleBarButton(m_surfaceId, kCloseButton, Glyph::Cross);
     else
         harness::sendDeleteWindow(display(), m_window);
 }
@@ -199,12 +285,15 @@ QRect GameSession::currentGeometry() const
 bool GameSession::waitForGeometry(const std::function<bool(const QRect&)>& condition,
                                   milliseconds timeout)
 {
-    return waitUntil(timeout, [&] {
-        const QRect seen = currentGeometry();
-        if (m_compositor && !seen.isEmpty())
-            m_clientArea = seen;
-        return condition(seen);
-    });
+    return waitUntil(
+        timeout,
+        [&] {
+            const QRect seen = currentGeometry();
+            if (m_compositor && !seen.isEmpty())
+                m_clientArea = seen;
+            return condition(seen);
+        },
+        pollPace());
 }
 
 std::optional<harness::WestonToplevel> GameSession::toplevel(GameWindowId window) const
@@ -219,16 +308,41 @@ std::optional<harness::WestonToplevel> GameSession::toplevel(GameWindowId window
 
 void GameSession::clickMaximiseButton(GameWindowId window) const
 {
-    clickTitleBarButton(window, kMaximiseButton);
+    clickTitleBarButton(window, kMaximiseButton, Glyph::HollowBox);
 }
 
-void GameSession::clickTitleBarButton(GameWindowId window, QPoint fromTopRight) const
+void GameSession::clickTitleBar(GameWindowId window) const
+{
+    moveTo(titleBarPoint(window));
+    harness::clickButton(display());
+    moveTo(parkingPoint());
+}
+
+QPoint GameSession::titleBarPoint(GameWindowId window) const
+{
+    return m_compositor->outputOrigin() + shownToplevel(window).surface.topLeft() + kTitleBarSpot;
+}
+
+harness::WestonToplevel GameSession::shownToplevel(GameWindowId window) const
 {
     const std::optional<harness::WestonToplevel> shown = toplevel(window);
     if (!shown)
-        throw std::runtime_error("the window to press a title bar button of is gone");
-    const QPoint topRight(shown->surface.x() + shown->surface.width(), shown->surface.y());
-    moveTo(m_compositor->outputOrigin() + topRight + fromTopRight);
+        throw std::runtime_error("the window with a title bar to press is gone");
+    return *shown;
+}
+
+void GameSession::clickTitleBarButton(GameWindowId window, QPoint fromTopRight, Glyph glyph) const
+{
+    const QRect surface = shownToplevel(window).surface;
+    const QPoint middle = QPoint(surface.x() + surface.width(), surface.y()) + fromTopRight;
+    // Qt draws the bar with its first frame: a button missing there was never going to work.
+    const QImage button = harness::captureArea(
+        display(), m_compositor->outputWindow(),
+        QRect(middle - QPoint(kGlyphReach, kGlyphReach), QSize(2, 2) * kGlyphReach + QSize(1, 1)));
+    if (!showsGlyph(button, glyph))
+        throw std::runtime_error("the title bar shows no such button at " +
+                                 std::to_string(middle.x()) + "," + std::to_string(middle.y()));
+    moveTo(m_compositor->outputOrigin() + middle);
     harness::clickButton(display());
     moveTo(parkingPoint());
 }

@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <deque>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -59,8 +60,12 @@ public:
     harness::ChildProcess& process() { return *m_game; }
     bool underWeston() const { return m_compositor != nullptr; }
 
-    // The pixels of the game window's client area now.
+    // The pixels of the game's own part of the client area now: the design's size at the game's
+    // scale from the top-left corner, which is the whole client area unless it is maximised.
     QImage capture() const;
+    // The pixels of a rectangle of the client area now. A poll that needs a small part reads
+    // back no more: the X server that copies the pixels is the one the game draws into.
+    QImage capture(const QRect& area) const;
     // Moves the pointer to a point of the client area and clicks the left button there. Under
     // Weston, which draws the pointer into the pictures it shows, the pointer is then taken off
     // the output.
@@ -86,9 +91,24 @@ public:
 
     // Under Weston: one of the game's windows as the compositor shows it, if it is there.
     std::optional<harness::WestonToplevel> toplevel(GameWindowId window) const;
-    // Under Weston: clicks the maximise button of the title bar Qt draws on the window.
+    // The glyphs of the buttons of Qt's title bar, dark on the light bar.
+    enum class Glyph { HollowBox, Cross };
+    // Under Weston: clicks the maximise button of the title bar Qt draws on the window. Throws
+    // std::runtime_error if the bar shows no maximise button there.
     void clickMaximiseButton(GameWindowId window) const;
+    // Under Weston: clicks the title bar left of the caption, as a player does to bring the
+    // window to the front and give it the keyboard.
+    void clickTitleBar(GameWindowId window) const;
+    // Under Weston: a point of the title bar left of the caption, in root coordinates.
+    QPoint titleBarPoint(GameWindowId window) const;
     GameWindowId gameWindow() const { return underWeston() ? m_surfaceId : m_window; }
+    // How often a poll that asks the compositor may ask: each query starts a program.
+    milliseconds pollPace() const { return milliseconds(underWeston() ? 50 : 10); }
+
+    // What explains a failure: whether the game runs, what it wrote on standard error, what the
+    // last captures showed (the last one of the game's whole part saved as `<name>.png` in the
+    // working directory), and under Weston the compositor's log.
+    std::string report(const std::string& name) const;
 
 private:
     std::vector<std::string> environment() const;
@@ -97,9 +117,20 @@ private:
     std::vector<harness::WestonToplevel> toplevelsOfTheGame() const;
     QRect currentGeometry() const;
     // Presses a title bar button: `fromTopRight` is its middle's offset from the window's
-    // top-right corner.
-    void clickTitleBarButton(GameWindowId window, QPoint fromTopRight) const;
+    // top-right corner. Throws std::runtime_error if the button's glyph is not there.
+    void clickTitleBarButton(GameWindowId window, QPoint fromTopRight, Glyph glyph) const;
+    // The window as Weston shows it; throws std::runtime_error if it is gone.
+    harness::WestonToplevel shownToplevel(GameWindowId window) const;
     QPoint parkingPoint() const;
+
+    struct Frame {
+        long long atMs;
+        QRect area;
+        QImage pixels;
+    };
+    // The last few captures and the last one of the game's whole part, for the report.
+    mutable std::deque<Frame> m_recentFrames;
+    mutable std::optional<Frame> m_lastWholeFrame;
 
     std::unique_ptr<harness::XvfbServer> m_ownServer;
     const harness::XvfbServer* m_server = nullptr;

@@ -5,8 +5,11 @@
 #include "harness/x_windows.h"
 #include "tests/e2e/game_session.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <memory>
+#include <string>
 
 namespace e2e {
 
@@ -24,13 +27,25 @@ protected:
         }
     }
 
-    // A game that ended before the test asked it to has crashed or quit on its own.
+    // A game that ended before the test asked it to has crashed or quit on its own. A failed
+    // test tells what the game and the screen were doing.
     void TearDown() override
     {
         if (m_game && !m_closeRequested && !m_game->process().running())
             ADD_FAILURE() << "the game ended by itself: "
                           << harness::describeWaitStatus(
                                  *m_game->process().waitForExit(milliseconds(0)));
+        if (m_game && HasFailure())
+            std::cout << m_game->report(testName());
+    }
+
+    // The suite's and the test's names, as a file name.
+    static std::string testName()
+    {
+        const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string(test->test_suite_name()) + "." + test->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        return name;
     }
 
     GameSession& game() { return *m_game; }

@@ -16,11 +16,12 @@ constexpr milliseconds kBoxTimeout{3000};
 } // namespace
 
 std::optional<QImage> waitForScreen(const GameSession& game, milliseconds timeout,
-                                    const std::function<bool(const QImage&)>& condition)
+                                    const std::function<bool(const QImage&)>& condition,
+                                    const QRect& area)
 {
     std::optional<QImage> seen;
     waitUntil(timeout, [&] {
-        QImage screen = game.capture();
+        QImage screen = area.isEmpty() ? game.capture() : game.capture(area);
         if (screen.isNull() || !condition(screen))
             return false;
         seen = std::move(screen);
@@ -47,10 +48,13 @@ std::optional<Hit> hitTheTarget(const GameSession& game)
             return std::nullopt;
         game.clickAt(*spot + QPoint(kTargetSize.width() / 2, kTargetSize.height() / 2));
         std::vector<XWindow> boxes;
-        if (waitUntil(kBoxTimeout, [&] {
-                boxes = game.messageBoxes();
-                return !boxes.empty();
-            }))
+        if (waitUntil(
+                kBoxTimeout,
+                [&] {
+                    boxes = game.messageBoxes();
+                    return !boxes.empty();
+                },
+                game.pollPace()))
             return Hit{*spot, boxes.front()};
     }
     return std::nullopt;

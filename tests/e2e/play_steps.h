@@ -9,10 +9,11 @@
 
 namespace e2e {
 
-// Captures the game window until `condition` holds on a capture, and returns that capture; or
-// nothing if it never holds before the deadline.
+// Captures the game's part of the window (or `area` of the client area) until `condition` holds
+// on a capture, and returns that capture; or nothing if it never holds before the deadline.
 std::optional<QImage> waitForScreen(const GameSession& game, milliseconds timeout,
-                                    const std::function<bool(const QImage&)>& condition);
+                                    const std::function<bool(const QImage&)>& condition,
+                                    const QRect& area = {});
 
 // The spot of the target once it shows, or nothing if it does not show before the deadline.
 std::optional<QPoint> waitForTarget(const GameSession& game, milliseconds timeout);

@@ -3,6 +3,7 @@
 
 #include "tests/e2e/pictures.h"
 
+#include <sstream>
 #include <stdexcept>
 
 namespace e2e {
@@ -86,6 +87,29 @@ std::vector<QPoint> civilianSpots(const QImage& screen)
 bool showsBareMap(const QImage& screen, const QRect& area)
 {
     return sameArea(screen, gamePictures().map, area.intersected(kMapArea));
+}
+
+std::string describeScreen(const QImage& screen)
+{
+    std::ostringstream text;
+    const auto at = [&](QPoint spot) { text << " " << spot.x() << "," << spot.y(); };
+    text << (mapIsDrawn(screen) ? "the map" : "no map");
+    if (const std::optional<QPoint> spot = targetSpot(screen)) {
+        text << ", the target at";
+        at(*spot);
+    }
+    for (QPoint spot : kSpots)
+        if (hitShownAt(screen, spot)) {
+            text << ", the hit picture at";
+            at(spot);
+        }
+    const std::vector<QPoint> civilians = civilianSpots(screen);
+    if (!civilians.empty()) {
+        text << ", civilians at";
+        for (QPoint spot : civilians)
+            at(spot);
+    }
+    return text.str();
 }
 
 } // namespace e2e

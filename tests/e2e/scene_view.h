@@ -9,6 +9,7 @@
 #include <QRect>
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace e2e {
@@ -79,5 +80,8 @@ bool hitShownAt(const QImage& screen, QPoint spot);
 std::vector<QPoint> civilianSpots(const QImage& screen);
 // Whether `area` shows nothing but the map.
 bool showsBareMap(const QImage& screen, const QRect& area);
+
+// What a capture shows, in a few words: the map, the target, hit pictures and civilians.
+std::string describeScreen(const QImage& screen);
 
 } // namespace e2e

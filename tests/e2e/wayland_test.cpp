@@ -22,6 +22,7 @@ constexpr QSize kScreenSize{1280, 1024};
 constexpr milliseconds kSettle{1000};
 constexpr int kDragSteps = 6;
 constexpr milliseconds kDragStep{150};
+constexpr QPoint kTitleBarDrag{40, 30};
 
 // One Xvfb and one Weston for the tests of a process; each test starts a game of its own.
 class WaylandTest : public GameTest {
@@ -69,15 +70,37 @@ protected:
         const std::optional<harness::WestonToplevel> shown = game().toplevel(game().gameWindow());
         ASSERT_TRUE(shown) << "the game window is gone; " << gameState();
         EXPECT_EQ(shown->surface, QRect(QPoint(), kOutputSize));
-        // Drawn at the new place: the game has committed frames of the new size.
-        const std::optional<QImage> screen = waitForScreen(
-            game(), milliseconds(5000), [](const QImage& s) { return mapIsDrawn(s); });
-        ASSERT_TRUE(screen) << "no map at the top left of the maximised window";
-        // The uncovered strip right of the map shows the form's colour.
-        const QRgb formColour = screen->pixel(kMapArea.right() + 1, kClientSize.height() / 2);
+        // Drawn at the new size: where the desktop showed beside the window before, the form's
+        // colour (that of its uncovered column right of the map) shows now.
         const QRect beyond(kClientSize.width() + 10, 10, 300, 300);
-        EXPECT_EQ(countColour(*screen, formColour, beyond), beyond.width() * beyond.height());
+        EXPECT_TRUE(waitForScreen(
+            game(), milliseconds(5000),
+            [&](const QImage& s) {
+                const QRgb formColour = s.pixel(kMapArea.right() + 1, kClientSize.height() / 2);
+                return mapIsDrawn(s) &&
+                       countColour(s, formColour, beyond) == beyond.width() * beyond.height();
+            },
+            QRect(QPoint(), QSize(beyond.right() + 1, kClientSize.height()))))
+            << "the maximised window never showed the game at its top left and the form beyond";
         EXPECT_TRUE(game().process().running()) << gameState();
+    }
+
+    // Restored: the client area is the design's size again, with the map in it and the desktop
+    // beside it, where the maximised window showed the form's colour.
+    void expectRestored()
+    {
+        EXPECT_TRUE(game().waitForGeometry(
+            [](const QRect& area) { return area.size() == kClientSize; }, milliseconds(5000)))
+            << describe(game().geometry());
+        const QRect beside(kClientSize.width() + 10, 0, 20, kClientSize.height());
+        EXPECT_TRUE(waitForScreen(
+            game(), milliseconds(5000),
+            [&](const QImage& s) {
+                return mapIsDrawn(s) && countColour(s, harness::WestonSession::kBackground,
+                                                    beside) == beside.width() * beside.height();
+            },
+            QRect(QPoint(), QSize(beside.right() + 1, kClientSize.height()))))
+            << "the restored window never showed the map with the desktop beside it";
     }
 
     std::string gameState()
@@ -122,11 +145,34 @@ TEST_F(WaylandTest, PlaysInAFixedClientAreaOf402x328AndItsCloseButtonEndsItWithS
     ASSERT_TRUE(box);
     EXPECT_EQ(box->title, "Blastmap");
     game().tapKey(XK_Return);
-    EXPECT_TRUE(waitUntil(milliseconds(5000), [&] { return game().messageBoxes().empty(); }))
+    EXPECT_TRUE(waitUntil(
+        milliseconds(5000), [&] { return game().messageBoxes().empty(); }, game().pollPace()))
         << "the box stayed open";
 
+    // The title bar drags the window, so drags reach the compositor and the title bar Qt draws.
+    const QRect placed = game().geometry();
+    const QPoint titleBar = game().titleBarPoint(game().gameWindow());
+    game().moveTo(titleBar);
+    harness::pressButton(game().display());
+    // Weston starts the move once the game asks it to, after the press, and then puts the window
+    // where the pointer's way from the press takes it at each motion: the pointer goes on
+    // moving, a pixel to and fro, until the window has followed.
+    bool followed = false;
+    for (const Clock::time_point start = Clock::now();
+         !followed && Clock::now() - start < milliseconds(5000);) {
+        game().dragTo(titleBar + kTitleBarDrag + QPoint(1, 0));
+        game().dragTo(titleBar + kTitleBarDrag);
+        followed = game().waitForGeometry(
+            [&](const QRect& area) { return area == placed.translated(kTitleBarDrag); }, kDragStep);
+    }
+    harness::releaseButton(game().display());
+    ASSERT_TRUE(followed) << "dragging the title bar left the client area at "
+                          << describe(game().geometry());
+
     // Dragging the frame's corner and an edge leaves the client area as it is.
-    const QRect frame = shown->surface.translated(s_compositor->outputOrigin());
+    const std::optional<harness::WestonToplevel> moved = game().toplevel(game().gameWindow());
+    ASSERT_TRUE(moved);
+    const QRect frame = moved->surface.translated(s_compositor->outputOrigin());
     const QPoint corner = frame.bottomRight() - QPoint(1, 1);
     const QPoint leftEdge(frame.left() + 1, frame.center().y());
     for (const auto& [from, by] :
@@ -145,10 +191,7 @@ TEST_F(WaylandTest, PlaysInAFixedClientAreaOf402x328AndItsCloseButtonEndsItWithS
                               << describe(game().geometry());
     }
     EXPECT_FALSE(game().waitForGeometry(
-        [&](const QRect& area) {
-            return area != shown->opaque.translated(s_compositor->outputOrigin());
-        },
-        kSettle))
+        [&](const QRect& area) { return area != placed.translated(kTitleBarDrag); }, kSettle))
         << "after the drags: " << describe(game().geometry());
 
     expectCleanExitOnClose();
@@ -163,28 +206,30 @@ TEST_F(WaylandTest, TheMaximiseButtonsGiveTheGameAndItsBoxTheOutputAndThePlayGoe
     const std::optional<Hit> hit = hitTheTarget(game());
     ASSERT_TRUE(hit) << "no press got the target";
     game().clickMaximiseButton(hit->box);
-    EXPECT_TRUE(waitUntil(milliseconds(5000), [&] {
-        const std::optional<harness::WestonToplevel> box = game().toplevel(hit->box);
-        return box && box->surface == QRect(QPoint(), kOutputSize);
-    })) << "the box was not maximised";
+    EXPECT_TRUE(waitUntil(
+        milliseconds(5000),
+        [&] {
+            const std::optional<harness::WestonToplevel> box = game().toplevel(hit->box);
+            return box && box->surface == QRect(QPoint(), kOutputSize);
+        },
+        game().pollPace()))
+        << "the box was not maximised";
     game().tapKey(XK_Return);
-    EXPECT_TRUE(waitUntil(milliseconds(5000), [&] { return game().messageBoxes().empty(); }))
+    EXPECT_TRUE(waitUntil(
+        milliseconds(5000), [&] { return game().messageBoxes().empty(); }, game().pollPace()))
         << "the box stayed open";
 
     // Once more: back to the design's size.
     game().clickMaximiseButton(game().gameWindow());
-    EXPECT_TRUE(game().waitForGeometry([](const QRect& area) { return area.size() == kClientSize; },
-                                       milliseconds(5000)))
-        << describe(game().geometry());
-    EXPECT_TRUE(waitForScreen(game(), milliseconds(5000), [](const QImage& s) {
-        return mapIsDrawn(s);
-    })) << "no map after the window was restored";
+    expectRestored();
 
     expectCleanExitOnClose();
 }
 
 TEST_F(WaylandTest, WestonsMaximiseKeysGiveTheGameTheOutputAndThePlayGoesOnToACleanExit)
 {
+    // The keys act on the window that has Weston's keyboard: a click on its title bar gives it.
+    game().clickTitleBar(game().gameWindow());
     game().tapChord({XK_Super_L, XK_Shift_L, XK_m});
     ASSERT_NO_FATAL_FAILURE(expectMaximised());
     checkBareMapPressExplodesCentredOnIt(game());

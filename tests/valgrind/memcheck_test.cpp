@@ -59,6 +59,8 @@ public:
             return;
         if (m_game && m_game->process().running())
             m_game->process().terminate(milliseconds(90000));
+        if (m_game)
+            std::cout << m_game->report("MemcheckTest");
         const std::string log = readLog();
         std::cout << "valgrind's log of the failed run (" << BLASTMAP_MEMCHECK_LOG << "):\n"
                   << (log.empty() ? std::string("(empty: valgrind wrote nothing)\n") : log);
