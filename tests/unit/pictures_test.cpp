@@ -1,4 +1,5 @@
-// Pictures decoded ahead of the window are the pictures the controls would decode themselves.
+// Pictures decoded ahead of the window are the ones the controls take, and the pictures they
+// would decode themselves.
 #include "platform/pictures_ahead.h"
 #include "platform/twips.h"
 #include "platform/widgets/pictures.h"
@@ -6,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Pictures, ThoseDecodedAheadEqualThoseDecodedOnTheSpot)
+TEST(Pictures, TheControlsTakeThoseDecodedAheadWhichEqualThoseDecodedOnTheSpot)
 {
     const platform::FormDesign& design = scene::form1Design();
     const platform::ControlDesign& map = design.control("Iraq");
@@ -20,9 +21,15 @@ TEST(Pictures, ThoseDecodedAheadEqualThoseDecodedOnTheSpot)
     {
         const platform::PicturesAhead ahead(design);
         EXPECT_EQ(platform::picture(map.picture, stretched).front(), mapOnTheSpot);
-        // Both civilians ask for the same picture.
-        EXPECT_EQ(platform::picture(civilian).front(), civilianOnTheSpot);
-        EXPECT_EQ(platform::picture(civilian).front(), civilianOnTheSpot);
+        // Both civilians ask for the same picture, and take the one decoded ahead: a picture
+        // decoded on the spot for each would be a copy of its own.
+        const QImage firstCivilian = platform::picture(civilian).front();
+        const QImage secondCivilian = platform::picture(civilian).front();
+        EXPECT_EQ(firstCivilian, civilianOnTheSpot);
+        EXPECT_EQ(secondCivilian.cacheKey(), firstCivilian.cacheKey())
+            << "the civilians' picture was not decoded ahead";
+        // Once both have taken it, it is let go: a third asker decodes its own.
+        EXPECT_NE(platform::picture(civilian).front().cacheKey(), firstCivilian.cacheKey());
         // The window decodes its icon itself; all of its images.
         EXPECT_EQ(platform::picture(design.icon), iconOnTheSpot);
     }
