@@ -115,10 +115,11 @@ std::vector<std::string> GameSession::environment() const
                                               QString::number(m_scale).toStdString()};
     if (m_compositor) {
         // Qt's Wayland platform, with no X display to fall back on. In a sanitizer build, what
-        // that platform leaves at exit is not the game's leak.
-        variables.insert(variables.end(),
-                         {"QT_QPA_PLATFORM=wayland", "DISPLAY", "WAYLAND_SOCKET",
-                          "LSAN_OPTIONS=suppressions=" BLASTMAP_WAYLAND_LEAK_SUPPRESSIONS});
+        // that platform leaves at exit is not the game's leak; the slow unwinder finds the
+        // frames that tell the two apart.
+        variables.insert(variables.end(), {"QT_QPA_PLATFORM=wayland", "DISPLAY", "WAYLAND_SOCKET",
+                                           "LSAN_OPTIONS=fast_unwind_on_malloc=0:"
+                                           "suppressions=" BLASTMAP_WAYLAND_LEAK_SUPPRESSIONS});
         for (const std::string& variable : m_compositor->clientEnvironment())
             variables.push_back(variable);
     } else {
