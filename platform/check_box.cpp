@@ -46,8 +46,9 @@ CheckBox::CheckBox(Form& form, const ControlDesign& design, QWidget* parent)
     applySystemColour(box, design.background);
     attach(box, Backing::Window);
     box->setCheckState(toCheckState(design.checkValue));
-    // clicked comes from the player alone (mouse or Space), never from setValue.
-    QObject::connect(box, &QCheckBox::clicked, box, [this] { raiseClick(); });
+    // Click follows every change of the value, whichever way it came: the mouse, Space, a
+    // screen reader's Toggle (which changes the state without a click) or the game's own code.
+    QObject::connect(box, &QCheckBox::stateChanged, box, [this] { raiseClick(); });
 }
 
 std::int16_t CheckBox::value() const
@@ -67,13 +68,8 @@ std::int16_t CheckBox::value() const
 void CheckBox::setValue(std::int16_t value)
 {
     noteAccess("Value", Write);
-    const Qt::CheckState state = toCheckState(value);
-    auto* box = widgetAs<QCheckBox>();
-    if (state == box->checkState())
-        return;
-    // A change made by code raises Click as a player's click does.
-    box->setCheckState(state);
-    raiseClick();
+    // A change raises Click through the state change, as a player's click does.
+    widgetAs<QCheckBox>()->setCheckState(toCheckState(value));
 }
 
 void CheckBox::raiseClick() { form().raise(onClick); }
