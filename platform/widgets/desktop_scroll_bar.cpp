@@ -1,5 +1,6 @@
 #include "platform/widgets/desktop_scroll_bar.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,17 +11,16 @@ namespace platform {
 
 void DesktopScrollBar::mousePressEvent(QMouseEvent* event)
 {
+    event->accept();
+    if (event->button() != Qt::LeftButton || event->buttons() != Qt::LeftButton)
+        return;
+    m_leftHeld = true;
     const QStyle::SubControl part = partAt(event->position().toPoint());
-    const bool inTrough =
-        part == QStyle::SC_ScrollBarAddPage || part == QStyle::SC_ScrollBarSubPage;
-    if (!inTrough || (event->button() != Qt::LeftButton && event->button() != Qt::MiddleButton)) {
+    if (part != QStyle::SC_ScrollBarAddPage && part != QStyle::SC_ScrollBarSubPage) {
         QScrollBar::mousePressEvent(event);
         return;
     }
-    event->accept();
-    // Only a left press on its own pages, as on the arrows; a middle one does nothing here.
-    if (event->button() != Qt::LeftButton || event->buttons() != Qt::LeftButton ||
-        minimum() == maximum())
+    if (minimum() == maximum())
         return;
     m_paging = part;
     m_pointer = event->position().toPoint();
@@ -41,17 +41,33 @@ void DesktopScrollBar::mouseMoveEvent(QMouseEvent* event)
 
 void DesktopScrollBar::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (m_paging == QStyle::SC_None) {
-        QScrollBar::mouseReleaseEvent(event);
+    event->accept();
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_leftHeld = false;
+    if (m_paging != QStyle::SC_None) {
+        stopPaging();
         return;
     }
-    event->accept();
-    if (event->button() == Qt::LeftButton)
-        stopPaging();
+    // Qt ends an arrow's repeat or a drag only once no other button is down.
+    QMouseEvent leftAlone(event->type(), event->position(), event->scenePosition(),
+                          event->globalPosition(), Qt::LeftButton, Qt::NoButton, event->modifiers(),
+                          event->pointingDevice());
+    QScrollBar::mouseReleaseEvent(&leftAlone);
+}
+
+void DesktopScrollBar::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (m_leftHeld) {
+        event->accept();
+        return;
+    }
+    QScrollBar::contextMenuEvent(event);
 }
 
 void DesktopScrollBar::hideEvent(QHideEvent* event)
 {
+    m_leftHeld = false;
     stopPaging();
     QScrollBar::hideEvent(event);
 }
@@ -62,6 +78,10 @@ void DesktopScrollBar::timerEvent(QTimerEvent* event)
         QScrollBar::timerEvent(event);
         return;
     }
+    // The thumb may have reached the pointer with the last step.
+    followPointer();
+    if (m_pointerAway)
+        return;
     m_repeat.start(kRepeatIntervalMs, this);
     triggerAction(pageAction());
 }

@@ -1,11 +1,17 @@
-// The difficulty bar under any style: arrows and the trough step, a click never jumps the thumb.
+// The difficulty bar under any style: arrows and the trough step, a click never jumps the thumb,
+// a held press stops under the pointer, only the left button acts, and the wheel steps.
 #include "shown_form.h"
 
 #include <QProxyStyle>
 #include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyleOptionSlider>
+#include <QTimer>
+#include <QWheelEvent>
+#include <algorithm>
 #include <functional>
+#include <optional>
+#include <vector>
 
 using testing_support::ShownForm1Test;
 
@@ -54,25 +60,49 @@ protected:
         return bar()->mapTo(f().window(), rect.center());
     }
 
-    QStyle::SubControl partAt(QPoint inWindow)
+    // The part of the bar at a point of the window, with the thumb where it is or where a value
+    // would put it.
+    QStyle::SubControl partAt(QPoint inWindow, std::optional<int> value = std::nullopt)
     {
-        const QStyleOptionSlider option = barOption();
+        const QStyleOptionSlider option = barOption(value);
         return bar()->style()->hitTestComplexControl(QStyle::CC_ScrollBar, &option,
                                                      bar()->mapFrom(f().window(), inWindow), bar());
     }
 
+    // A point of the trough right of the thumb at 0, `fraction` of the way along the bar.
+    QPoint alongTheBar(double fraction)
+    {
+        const QRect inWindow(bar()->mapTo(f().window(), QPoint()), bar()->size());
+        return {inWindow.left() + static_cast<int>(inWindow.width() * fraction),
+                inWindow.center().y()};
+    }
+
+    // Where a held press at `point` stops paging from `from`: the first page that brings the
+    // thumb over the point or past it.
+    int pagedUntilUnder(QPoint point, int from)
+    {
+        int value = from;
+        while (value < bar()->maximum() && partAt(point, value) == QStyle::SC_ScrollBarAddPage)
+            value = std::min(value + bar()->pageStep(), bar()->maximum());
+        return value;
+    }
+
+    // Waits longer than the repeat's first delay and a step after it: a bar that still pages
+    // has changed by then.
+    void waitOutTheRepeat() { QTest::qWait(700); }
+
     int changes = 0;
 
 private:
-    QStyleOptionSlider barOption()
+    QStyleOptionSlider barOption(std::optional<int> value = std::nullopt)
     {
         QStyleOptionSlider option;
         option.initFrom(bar());
         option.orientation = Qt::Horizontal;
         option.minimum = bar()->minimum();
         option.maximum = bar()->maximum();
-        option.sliderPosition = bar()->sliderPosition();
-        option.sliderValue = bar()->value();
+        option.sliderPosition = value.value_or(bar()->sliderPosition());
+        option.sliderValue = value.value_or(bar()->value());
         option.singleStep = bar()->singleStep();
         option.pageStep = bar()->pageStep();
         option.subControls = QStyle::SC_All;
@@ -106,8 +136,10 @@ TEST_F(DifficultyBar, ClicksStepByTheSmallOrLargeChangeAndNeverJumpUnderAnyStyle
         {"left in the trough right of the thumb", QStyle::SC_ScrollBarAddPage, Qt::LeftButton, 75,
          1},
         {"left on the right arrow", QStyle::SC_ScrollBarAddLine, Qt::LeftButton, 25, 1},
-        // Fusion itself jumps the thumb to a middle click in the trough.
+        // Fusion itself jumps the thumb to a middle click in the trough, and steps for one on an
+        // arrow; only the left button acts on the bar.
         {"middle in the trough", QStyle::SC_ScrollBarAddPage, Qt::MiddleButton, 0, 0},
+        {"middle on the right arrow", QStyle::SC_ScrollBarAddLine, Qt::MiddleButton, 0, 0},
     };
     for (const Style& style : styles) {
         QApplication::setStyle(style.make());
@@ -123,17 +155,146 @@ TEST_F(DifficultyBar, ClicksStepByTheSmallOrLargeChangeAndNeverJumpUnderAnyStyle
     }
 }
 
-TEST_F(DifficultyBar, AHeldPressInTheTroughRepeatsItsStepToTheEnd)
+TEST_F(DifficultyBar, AHeldPressInTheTroughPagesUntilTheThumbIsUnderThePointerAndOnWhenItMoves)
 {
     QApplication::setStyle(new AbsoluteClicks);
-    f().Diff.setValue(450);
+    f().Diff.setValue(0);
     changes = 0;
-    const QPoint trough = centreOf(QStyle::SC_ScrollBarSubPage);
-    press(trough);
-    EXPECT_EQ(f().Diff.value(), 375);
-    const bool atTheEnd = QTest::qWaitFor([&] { return f().Diff.value() == 0; }, 10000);
-    release(trough);
-    EXPECT_TRUE(atTheEnd) << "held, the press went no further than " << f().Diff.value();
+    // A third of the way along: the thumb stops there, short of the end.
+    const QPoint third = alongTheBar(1.0 / 3);
+    ASSERT_EQ(partAt(third), QStyle::SC_ScrollBarAddPage);
+    const int underThird = pagedUntilUnder(third, 0);
+    ASSERT_LT(underThird, 450);
+    press(third);
+    EXPECT_EQ(f().Diff.value(), 75);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f().Diff.value() == underThird; }, 10000))
+        << "held, the press went to " << f().Diff.value() << ", not " << underThird;
+    waitOutTheRepeat();
+    EXPECT_EQ(f().Diff.value(), underThird) << "the thumb went on past the pointer";
+    EXPECT_EQ(changes, underThird / 75) << "one Change a page";
+
+    // Moved on beyond the thumb, the pointer takes the paging up again, to the end here.
+    const QPoint nearTheEnd = alongTheBar(0.85);
+    ASSERT_EQ(pagedUntilUnder(nearTheEnd, underThird), 450);
+    moveTo(nearTheEnd);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f().Diff.value() == 450; }, 10000))
+        << "the paging stopped at " << f().Diff.value();
+    release(nearTheEnd);
     EXPECT_EQ(changes, 6);
-    EXPECT_EQ(f().appear.interval(), 650);
+    EXPECT_EQ(f().appear.interval(), 200);
+}
+
+TEST_F(DifficultyBar, NoMixOfButtonsLeavesTheBarPagingOrItsThumbHeld)
+{
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    // Qt's menu of the bar opens in a loop of its own: whatever opens is closed again at once.
+    bool menuOpened = false;
+    const auto closeAnyMenu = [&] {
+        QTimer::singleShot(50, [&] {
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                menuOpened = true;
+                menu->close();
+            }
+        });
+    };
+    struct Step {
+        bool press;
+        QStyle::SubControl part;
+        Qt::MouseButton button;
+    };
+    struct Sequence {
+        const char* what;
+        std::vector<Step> steps;
+        std::int16_t value;
+    };
+    const QStyle::SubControl trough = QStyle::SC_ScrollBarAddPage;
+    const QStyle::SubControl arrow = QStyle::SC_ScrollBarAddLine;
+    const QStyle::SubControl thumb = QStyle::SC_ScrollBarSlider;
+    const Sequence sequences[] = {
+        {"a right press while the left pages",
+         {{true, trough, Qt::LeftButton},
+          {true, trough, Qt::RightButton},
+          {false, trough, Qt::RightButton},
+          {false, trough, Qt::LeftButton}},
+         75},
+        {"a left release while the middle is down on an arrow",
+         {{true, arrow, Qt::LeftButton},
+          {true, arrow, Qt::MiddleButton},
+          {false, arrow, Qt::LeftButton},
+          {false, arrow, Qt::MiddleButton}},
+         25},
+        {"a right press while the left holds the thumb",
+         {{true, thumb, Qt::LeftButton},
+          {true, thumb, Qt::RightButton},
+          {false, thumb, Qt::RightButton},
+          {false, thumb, Qt::LeftButton}},
+         0},
+        {"a middle press on the thumb, moved",
+         {{true, thumb, Qt::MiddleButton}, {false, trough, Qt::MiddleButton}},
+         0},
+    };
+    for (const Sequence& sequence : sequences) {
+        SCOPED_TRACE(sequence.what);
+        f().Diff.setValue(0);
+        menuOpened = false;
+        for (const Step& step : sequence.steps) {
+            const QPoint at = centreOf(step.part);
+            if (!step.press) {
+                release(at, step.button);
+                continue;
+            }
+            closeAnyMenu();
+            press(at, step.button);
+        }
+        waitOutTheRepeat();
+        EXPECT_EQ(f().Diff.value(), sequence.value);
+        EXPECT_FALSE(bar()->isSliderDown());
+        EXPECT_FALSE(menuOpened);
+    }
+
+    // With nothing held, the right button still opens the menu.
+    closeAnyMenu();
+    click(centreOf(trough), Qt::RightButton);
+    QTest::qWait(100);
+    EXPECT_TRUE(menuOpened);
+}
+
+TEST_F(DifficultyBar, TheWheelAndATouchpadStepInsideTheRangeWithAChangeEach)
+{
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    struct Turn {
+        const char* what;
+        std::int16_t from;
+        QPoint angleDelta;
+        int times;
+        std::vector<std::int16_t> values; // after each turn that changed the value
+    };
+    const Turn turns[] = {
+        // A notch is three single steps, towards the right for a turn down.
+        {"a notch down", 0, {0, -120}, 1, {75}},
+        {"a notch up", 100, {0, 120}, 1, {25}},
+        {"notches down at the end", 400, {0, -120}, 2, {450}},
+        // A touchpad's small deltas move by their share of a notch's 75, counted up.
+        {"a touchpad's fifths of a notch", 0, {0, -24}, 3, {15, 30, 45}},
+        {"a touchpad's tenths of a notch", 0, {0, -12}, 3, {7, 15, 22}},
+    };
+    std::vector<std::int16_t> seen;
+    f().Diff.onChange = [&, handler = f().Diff.onChange] {
+        seen.push_back(f().Diff.value());
+        handler();
+    };
+    for (const Turn& turn : turns) {
+        SCOPED_TRACE(turn.what);
+        f().Diff.setValue(turn.from);
+        seen.clear();
+        const QPoint at = centreOf(QStyle::SC_ScrollBarSlider);
+        for (int i = 0; i < turn.times; ++i) {
+            QWheelEvent wheel(bar()->mapFrom(f().window(), at), bar()->mapToGlobal(at), QPoint(),
+                              turn.angleDelta, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
+            QApplication::sendEvent(bar(), &wheel);
+        }
+        EXPECT_EQ(seen, turn.values);
+        EXPECT_EQ(f().appear.interval(), 650 - f().Diff.value());
+    }
 }
