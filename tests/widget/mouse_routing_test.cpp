@@ -151,6 +151,25 @@ TEST_F(MouseRouting, APressOnALabelOrAShowingExplosionIsNoMiss)
     EXPECT_EQ(f().boom1.left(), 20 * 15 - 480);
 }
 
+TEST_F(MouseRouting, ATapActsAsAPressAndReleaseOfTheLeftButtonWhereverItLands)
+{
+    // Qt turns a touch that no widget takes into the mouse's press and release.
+    QPointingDevice* screen = QTest::createTouchDevice();
+    const auto tap = [&](QPoint at) {
+        QTest::touchEvent(window(), screen).press(0, at);
+        QTest::touchEvent(window(), screen).release(0, at);
+    };
+    showTargetAtSpot(5); // 224, 64 in pixels
+    tap({240, 100});
+    EXPECT_EQ(boxes().shown().size(), 1u) << "a tap on the target is no hit";
+    EXPECT_FALSE(f().boomtime.enabled());
+    tap({150, 200});
+    EXPECT_TRUE(f().boomtime.enabled()) << "a tap on bare map is no miss";
+    EXPECT_EQ(f().boom1.left(), 150 * 15 - 480);
+    tap(f().Credits.widget()->geometry().center());
+    EXPECT_TRUE(f().Creditbox.visible()) << "a tap on a button is no click";
+}
+
 TEST_F(MouseRouting, TheTargetBelowTheWindowsEdgeCannotBePressedThere)
 {
     generator().push({valueForSpot(13), 0.5f});
