@@ -78,6 +78,7 @@ GameSession::GameSession()
 GameSession::GameSession(const Options& options)
     : m_compositor(options.compositor)
     , m_scale(options.scale)
+    , m_sessionBus(options.sessionBus)
 {
     if (m_compositor) {
         m_server = &m_compositor->server();
@@ -108,11 +109,12 @@ GameSession::GameSession(const Options& options)
 
 std::vector<std::string> GameSession::environment() const
 {
+    std::vector<std::string> variables = {"QT_SCALE_FACTOR=" +
+                                          QString::number(m_scale).toStdString()};
     // With no session bus given, D-Bus would autolaunch one through the display and leave it
     // running.
-    std::vector<std::string> variables = {"DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/bus",
-                                          "QT_SCALE_FACTOR=" +
-                                              QString::number(m_scale).toStdString()};
+    if (!m_sessionBus)
+        variables.push_back("DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/bus");
     if (m_compositor) {
         // Qt's Wayland platform, with no X display to fall back on. In a sanitizer build, what
         // that platform leaves at exit is not the game's leak; the slow unwinder finds the

@@ -46,6 +46,9 @@ public:
         // Runs the game as a Wayland client of this compositor, without an X display of its
         // own, instead of in a private Xvfb.
         const harness::WestonSession* compositor = nullptr;
+        // Gives the game this process's session bus, where a screen reader's accessibility bus
+        // is found; without it the game has no session bus.
+        bool sessionBus = false;
     };
 
     // Starts the game (and Xvfb, in plain X), and waits until the game window shows the map.
@@ -142,6 +145,7 @@ private:
     // Under Weston: the client area, in root coordinates, where it was last seen.
     QRect m_clientArea;
     double m_scale = 1;
+    bool m_sessionBus = false;
 };
 
 } // namespace e2e

@@ -89,6 +89,12 @@ bool showsBareMap(const QImage& screen, const QRect& area)
     return sameArea(screen, gamePictures().map, area.intersected(kMapArea));
 }
 
+bool panelShown(const QImage& screen, const QRect& panel)
+{
+    return differingPixels(screen, gamePictures().map, panel) >
+           panel.width() * panel.height() * 8 / 10;
+}
+
 std::string describeScreen(const QImage& screen)
 {
     std::ostringstream text;

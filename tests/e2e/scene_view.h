@@ -80,6 +80,8 @@ bool hitShownAt(const QImage& screen, QPoint spot);
 std::vector<QPoint> civilianSpots(const QImage& screen);
 // Whether `area` shows nothing but the map.
 bool showsBareMap(const QImage& screen, const QRect& area);
+// Whether a panel shows over the map: most of its rectangle no longer shows the map.
+bool panelShown(const QImage& screen, const QRect& panel);
 
 // What a capture shows, in a few words: the map, the target, hit pictures and civilians.
 std::string describeScreen(const QImage& screen);

@@ -1,0 +1,198 @@
+// The shipped game in a real X window, read and played through the accessibility bus by the
+// library Orca is built on: what a screen reader finds, and that each action it offers does
+// what the same act with the mouse does, on the screen and on the bus.
+#include "tests/accessibility/screen_reader.h"
+#include "tests/e2e/game_test.h"
+#include "tests/e2e/pictures.h"
+#include "tests/e2e/play_steps.h"
+#include "tests/e2e/scene_view.h"
+
+#include <QJsonDocument>
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace e2e {
+namespace {
+
+using accessibility::hasState;
+using accessibility::ScreenReader;
+
+constexpr milliseconds kShown{3000};
+
+class AccessibilityTest : public GameTest {
+protected:
+    GameSession::Options sessionOptions() const override
+    {
+        GameSession::Options options;
+        options.sessionBus = true;
+        return options;
+    }
+
+    void SetUp() override
+    {
+        try {
+            ScreenReader::enableAccessibility();
+        } catch (const std::exception& error) {
+            FAIL() << error.what();
+        }
+        GameTest::SetUp();
+    }
+
+    // Waits until the screen shows what `shown` looks for.
+    bool screenShows(const std::function<bool(const QImage&)>& shown)
+    {
+        return waitForScreen(game(), kShown, shown).has_value();
+    }
+
+    // Waits until what the screen reader reads satisfies `said`.
+    static bool busSays(const std::function<bool()>& said)
+    {
+        return waitUntil(kShown, said, milliseconds(200));
+    }
+
+    // How long the next target stays up, as seen on the screen.
+    std::optional<long long> nextTargetUpMs()
+    {
+        if (!waitForTarget(game(), milliseconds(8000)))
+            return std::nullopt;
+        const Clock::time_point shownAt = Clock::now();
+        if (!waitForScreen(game(), milliseconds(3000), [](const QImage& s) {
+                return countColour(s, kTargetOlive, s.rect()) == 0;
+            }))
+            return std::nullopt;
+        return msSince(shownAt);
+    }
+};
+
+struct Expected {
+    const char* role;
+    const char* name;
+    bool showing;
+    std::vector<QString> actions;
+};
+
+// What a screen reader finds at the start, control by control.
+const Expected kAtStart[] = {
+    {"image", "Map of Iraq", true, {}},
+    {"image", "Target", false, {}},
+    {"image", "Target, hit", false, {}},
+    {"image", "Explosion", false, {}},
+    {"image", "Explosion", false, {}},
+    {"image", "Civilian", false, {}},
+    {"image", "Civilian", false, {}},
+    {"image", "Civilian, hit", false, {}},
+    {"check box", "Civilian", true, {"Toggle"}},
+    {"scroll bar", "Difficulty", true, {"Increase", "Decrease"}},
+    {"label", "Difficulty", true, {}},
+    {"push button", "Instructions", true, {"Press"}},
+    {"push button", "Credits!", true, {"Press"}},
+    {"label", "Instructions", false, {}},
+    {"text", "Credits", false, {}},
+};
+
+std::string describe(const QJsonObject& object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
+}
+
+TEST_F(AccessibilityTest, AScreenReaderFindsEveryControlAndItsActionsDoWhatTheMouseDoes)
+{
+    const ScreenReader reader(game().process().pid());
+    const QJsonArray windows = reader.windows();
+    ASSERT_EQ(windows.size(), 1);
+    const QJsonObject window = windows.first().toObject();
+    EXPECT_EQ(window["role"].toString(), "frame");
+    EXPECT_EQ(window["name"].toString(), "Blastmap");
+    EXPECT_FALSE(window["description"].toString().isEmpty());
+
+    // Every control once, with its role, name, whether it shows, and the actions it offers
+    // beyond taking the focus.
+    const QJsonArray children = window["children"].toArray();
+    EXPECT_EQ(children.size(), static_cast<qsizetype>(std::size(kAtStart))) << describe(window);
+    for (const Expected& expected : kAtStart) {
+        SCOPED_TRACE(std::string(expected.role) + " " + expected.name);
+        const auto alike = [&](const Expected& other) {
+            return std::string_view(other.role) == expected.role &&
+                   std::string_view(other.name) == expected.name;
+        };
+        const std::vector<QJsonObject> found = reader.children(expected.role, expected.name);
+        ASSERT_EQ(found.size(), static_cast<std::size_t>(
+                                    std::count_if(std::begin(kAtStart), std::end(kAtStart), alike)))
+            << describe(window);
+        for (const QJsonObject& child : found) {
+            EXPECT_EQ(hasState(child, "showing"), expected.showing) << describe(child);
+            for (const QString& action : expected.actions)
+                EXPECT_TRUE(child["actions"].toArray().contains(action)) << describe(child);
+        }
+    }
+    const QJsonObject bar = reader.child("scroll bar", "Difficulty")["value"].toObject();
+    EXPECT_EQ(bar["minimum"].toDouble(), 0);
+    EXPECT_EQ(bar["maximum"].toDouble(), 450);
+    EXPECT_EQ(bar["increment"].toDouble(), 25);
+    EXPECT_EQ(bar["current"].toDouble(), 0);
+    EXPECT_FALSE(hasState(reader.child("check box", "Civilian"), "checked"));
+
+    // Toggle on the box shows both civilians and hides them again, as clicks on it do.
+    const auto civiliansShowing = [&] {
+        int showing = 0;
+        for (const QJsonObject& civilian : reader.children("image", "Civilian"))
+            showing += hasState(civilian, "showing");
+        return showing;
+    };
+    for (const bool ticked : {true, false}) {
+        SCOPED_TRACE(ticked ? "ticked" : "cleared");
+        reader.act("check box", "Civilian", "Toggle");
+        EXPECT_TRUE(screenShows(
+            [&](const QImage& s) { return civilianSpots(s).size() == (ticked ? 2u : 0u); }));
+        EXPECT_TRUE(busSays([&] {
+            return hasState(reader.child("check box", "Civilian"), "checked") == ticked &&
+                   civiliansShowing() == (ticked ? 2 : 0);
+        }));
+    }
+
+    // Press on Instructions opens its panel and closes it again.
+    for (const bool open : {true, false}) {
+        SCOPED_TRACE(open ? "instructions opened" : "instructions closed");
+        reader.act("push button", "Instructions", "Press");
+        EXPECT_TRUE(screenShows(
+            [&](const QImage& s) { return panelShown(s, kInstructionsPanel) == open; }));
+        EXPECT_TRUE(busSays(
+            [&] { return hasState(reader.child("label", "Instructions"), "showing") == open; }));
+    }
+
+    // Press on Credits! opens the credits, and the button says "Done" until pressed again.
+    for (const auto& [button, open] : {std::pair{"Credits!", true}, {"Done", false}}) {
+        SCOPED_TRACE(button);
+        reader.act("push button", button, "Press");
+        EXPECT_TRUE(
+            screenShows([&](const QImage& s) { return panelShown(s, kCreditsPanel) == open; }));
+        EXPECT_TRUE(busSays([&] {
+            return hasState(reader.child("text", "Credits"), "showing") == open &&
+                   !reader.child("push button", open ? "Done" : "Credits!").isEmpty();
+        }));
+    }
+
+    // The bar's value set, decreased and increased, as the keys and the arrows do; last at its
+    // end, where the target stays up 200 ms instead of 650.
+    const auto barAt = [&](double value) {
+        return busSays([&] {
+            return reader.child("scroll bar", "Difficulty")["value"].toObject()["current"] == value;
+        });
+    };
+    reader.setValue("scroll bar", "Difficulty", 450);
+    EXPECT_TRUE(barAt(450));
+    reader.act("scroll bar", "Difficulty", "Decrease");
+    EXPECT_TRUE(barAt(425));
+    reader.act("scroll bar", "Difficulty", "Increase");
+    EXPECT_TRUE(barAt(450));
+    const std::optional<long long> upMs = nextTargetUpMs();
+    ASSERT_TRUE(upMs) << "no target came and went";
+    // Both ends are seen with the same lag: only the jitter of a busy machine comes on top.
+    EXPECT_LE(*upMs, 200 + 250) << "the target stayed up as long as before";
+}
+
+} // namespace
+} // namespace e2e
