@@ -3,6 +3,8 @@
 #include "platform/widgets/drawn_pixel_pointer.h"
 #include "shown_form.h"
 
+#include <memory>
+
 using testing_support::ShownForm1Test;
 using testing_support::valueForSpot;
 
@@ -154,10 +156,10 @@ TEST_F(MouseRouting, APressOnALabelOrAShowingExplosionIsNoMiss)
 TEST_F(MouseRouting, ATapActsAsAPressAndReleaseOfTheLeftButtonWhereverItLands)
 {
     // Qt turns a touch that no widget takes into the mouse's press and release.
-    QPointingDevice* screen = QTest::createTouchDevice();
+    const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
     const auto tap = [&](QPoint at) {
-        QTest::touchEvent(window(), screen).press(0, at);
-        QTest::touchEvent(window(), screen).release(0, at);
+        QTest::touchEvent(window(), screen.get()).press(0, at);
+        QTest::touchEvent(window(), screen.get()).release(0, at);
     };
     showTargetAtSpot(5); // 224, 64 in pixels
     tap({240, 100});
