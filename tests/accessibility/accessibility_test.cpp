@@ -60,7 +60,7 @@ protected:
             return std::nullopt;
         const Clock::time_point shownAt = Clock::now();
         if (!waitForScreen(game(), milliseconds(3000), [](const QImage& s) {
-                return countColour(s, kTargetOlive, s.rect()) == 0;
+                return countColour(s, targetColour(), s.rect()) == 0;
             }))
             return std::nullopt;
         return msSince(shownAt);

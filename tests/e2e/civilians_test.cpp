@@ -46,7 +46,7 @@ TEST_F(CivilianTest, TickingCivilianShowsTwoCiviliansThatJumpBetweenTheSpotsEver
             now = civilianSpots(screen);
         }
         ASSERT_EQ(now.size(), 2u) << "at " << msSince(watchFrom) << " ms";
-        EXPECT_GT(countColour(screen, kCivilianHelmet, screen.rect()), 0);
+        EXPECT_GT(countColour(screen, civilianColour(), screen.rect()), 0);
         if (now != spots)
             jumps.push_back(msSince(watchFrom));
         spots = now;
@@ -77,7 +77,7 @@ TEST_F(CivilianTest, ClearingCivilianHidesBothCivilians)
     while (msSince(watchFrom) < 1800) {
         const QImage screen = game().capture();
         ASSERT_TRUE(civilianSpots(screen).empty()) << "at " << msSince(watchFrom) << " ms";
-        ASSERT_EQ(countColour(screen, kCivilianHelmet, screen.rect()), 0);
+        ASSERT_EQ(countColour(screen, civilianColour(), screen.rect()), 0);
         std::this_thread::sleep_for(milliseconds(20));
     }
 }

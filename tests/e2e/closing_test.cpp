@@ -26,10 +26,10 @@ TEST_F(ClosingTest, ClosingTheWindowWithTheCreditsPanelOpenExitsWithStatusZero)
 
 TEST_F(ClosingTest, ClosingTheWindowWhileAnExplosionPlaysExitsWithStatusZero)
 {
-    constexpr QPoint kPress{348, 130};
-    game().clickAt(kPress);
+    game().clickAt(kBareMapPoint);
     ASSERT_TRUE(waitForScreen(game(), milliseconds(3000), [&](const QImage& screen) {
-        return shownFraction(screen, gamePictures().explosion1, kPress - QPoint(32, 32)) > 0.9;
+        return shownFraction(screen, gamePictures().explosion1, kBareMapPoint - kHalfExplosion) >
+               0.9;
     })) << "no explosion";
     expectCleanExitOnClose();
 }

@@ -13,8 +13,6 @@
 namespace e2e {
 namespace {
 
-constexpr QPoint kHalfExplosion{32, 32};
-
 enum class Shown { BareMap, Explosion1, Explosion2, Other };
 
 const char* name(Shown shown)
@@ -96,7 +94,7 @@ std::string describeOther(const QImage& watched)
 void checkFirstTargetShowsAboutThreeSecondsIn(const GameSession& game)
 {
     std::optional<QImage> shown = waitForScreen(game, milliseconds(9000), [](const QImage& s) {
-        return countColour(s, kTargetOlive, s.rect()) > 0;
+        return countColour(s, targetColour(), s.rect()) > 0;
     });
     const long long shownAt = msSince(game.launchedAt());
     ASSERT_TRUE(shown) << "no target within 9 s";
@@ -104,15 +102,16 @@ void checkFirstTargetShowsAboutThreeSecondsIn(const GameSession& game)
     EXPECT_GE(shownAt, 2900);
     EXPECT_LE(shownAt, 3000 + 2500);
 
-    const QRect olive = colourBounds(*shown, kTargetOlive);
+    const QRect olive = colourBounds(*shown, targetColour());
     const std::vector<QPoint> holders = spotsHolding(olive, kTargetSize);
     ASSERT_EQ(holders.size(), 1u) << "olive at " << olive.x() << "," << olive.y() << " "
                                   << olive.width() << "x" << olive.height();
     EXPECT_GE(shownFraction(*shown, gamePictures().target, holders.front()), 0.9);
 
     const std::optional<QImage> hidden =
-        waitForScreen(game, milliseconds(3000),
-                      [](const QImage& s) { return countColour(s, kTargetOlive, s.rect()) == 0; });
+        waitForScreen(game, milliseconds(3000), [](const QImage& s) {
+            return countColour(s, targetColour(), s.rect()) == 0;
+        });
     const long long shownFor = msSince(game.launchedAt()) - shownAt;
     ASSERT_TRUE(hidden) << "the target never hid";
     EXPECT_TRUE(showsBareMap(*hidden, QRect(holders.front(), kTargetSize)));

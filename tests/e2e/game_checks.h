@@ -5,10 +5,6 @@
 
 namespace e2e {
 
-// A press on the map where the explosion covers no spot and no control: nothing else can show
-// there.
-inline constexpr QPoint kBareMapPoint{348, 130};
-
 // From a fresh launch: the first target shows at one of the spots about 3 s in, and hides again
 // about 650 ms later.
 void checkFirstTargetShowsAboutThreeSecondsIn(const GameSession& game);

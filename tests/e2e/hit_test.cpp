@@ -35,8 +35,8 @@ TEST_F(HitTest, APressOnTheTargetOpensABoxOverTheHitPictureAndNoTargetShowsUntil
         const QImage screen = game().capture();
         ASSERT_FALSE(targetSpot(screen)) << "a target showed under the box";
         ASSERT_TRUE(hitShownAt(screen, hit->spot)) << "the hit picture went under the box";
-        ASSERT_EQ(countColour(screen, kTargetOlive, screen.rect()),
-                  countColour(screen, kTargetOlive, QRect(hit->spot, kTargetSize)))
+        ASSERT_EQ(countColour(screen, targetColour(), screen.rect()),
+                  countColour(screen, targetColour(), QRect(hit->spot, kTargetSize)))
             << "olive outside the hit picture";
         std::this_thread::sleep_for(milliseconds(20));
     }

@@ -66,7 +66,7 @@ protected:
         while (msSince(game().launchedAt()) < 5000) {
             const QImage screen = game().capture();
             ASSERT_TRUE(panelShown(screen, panel.panel));
-            ASSERT_EQ(countColour(screen, kTargetOlive, screen.rect()), 0)
+            ASSERT_EQ(countColour(screen, targetColour(), screen.rect()), 0)
                 << "a target showed " << msSince(game().launchedAt()) << " ms after the launch";
             std::this_thread::sleep_for(milliseconds(20));
         }

@@ -150,12 +150,12 @@ TEST(ScaleFactorTwo, TheTargetAndTheExplosionAreTheirPicturesDoubledWherePresses
 {
     GameSession game(atScale(2));
     const QImage explosion = embeddedPicture("explosion1.gif");
-    // A press at logical (348, 130) is at device (696, 260); the game counts in logical twips.
-    game.clickAt({696, 260});
+    // A press on bare map, at twice its logical place; the game counts in logical twips.
+    game.clickAt(kBareMapPoint * 2);
     double explosionShown = 0;
     waitUntil(milliseconds(3000), [&] {
         explosionShown =
-            doubledPictureShown(game.capture(), explosion, QPoint(348, 130) - QPoint(32, 32));
+            doubledPictureShown(game.capture(), explosion, kBareMapPoint - kHalfExplosion);
         return explosionShown > 0.95;
     });
     EXPECT_GT(explosionShown, 0.95) << "the explosion is not its picture doubled at the press";
@@ -164,7 +164,7 @@ TEST(ScaleFactorTwo, TheTargetAndTheExplosionAreTheirPicturesDoubledWherePresses
     double targetShown = 0;
     const bool seen = waitUntil(milliseconds(15000), [&] {
         const QImage screen = game.capture();
-        for (QPoint spot : kSpots)
+        for (QPoint spot : spots())
             targetShown = std::max(targetShown, doubledPictureShown(screen, target, spot));
         return targetShown > 0.95;
     });
@@ -199,14 +199,14 @@ TEST(ScaleFactorOneAndAHalf, TheMapMeetsItsStripsWithoutASeamAndAPressHitsThePix
     // Device pixel 523 is the second of logical pixel 348 and 196 the second of 130; rounded to
     // the nearest logical pixel they would be 349 and 131, and the explosion a pixel off.
     constexpr QPoint kPress{523, 196};
-    constexpr QPoint kUnderThePress{348, 130};
+    const QPoint kUnderThePress = kBareMapPoint;
     ASSERT_EQ(grid.logicalAt(kPress), kUnderThePress);
     const auto explosionCentredOn = [&](QPoint centre) {
         QImage withExplosion = oneX.copy();
-        QPainter(&withExplosion).drawImage(centre - QPoint(32, 32), gamePictures().explosion1);
+        QPainter(&withExplosion).drawImage(centre - kHalfExplosion, gamePictures().explosion1);
         return grid.scaled(withExplosion);
     };
-    const QRect square = grid.deviceRect(QRect(kUnderThePress - QPoint(32, 32), kExplosionSize));
+    const QRect square = grid.deviceRect(QRect(kUnderThePress - kHalfExplosion, kExplosionSize));
     const QImage centred = explosionCentredOn(kUnderThePress);
     game.clickAt(kPress);
     QImage exploding; // the last frame that showed something else there, for the message

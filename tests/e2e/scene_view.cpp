@@ -1,6 +1,8 @@
 // Finds the game's pictures on a capture by comparing it pixel by pixel with the pictures.
 #include "tests/e2e/scene_view.h"
 
+#include "game/spots.h"
+#include "platform/twips.h"
 #include "tests/e2e/pictures.h"
 
 #include <sstream>
@@ -25,6 +27,30 @@ constexpr double kShownWhole = 0.9;
 
 } // namespace
 
+QRgb targetColour()
+{
+    static const QRgb colour = harness::ownColour(scene::form1Design(), "Despot", {"Deboom"});
+    return colour;
+}
+
+QRgb civilianColour()
+{
+    static const QRgb colour = harness::ownColour(scene::form1Design(), "civ1");
+    return colour;
+}
+
+const std::vector<QPoint>& spots()
+{
+    static const std::vector<QPoint> inPixels = [] {
+        std::vector<QPoint> points;
+        for (const game::Spot& spot : game::kSpots)
+            points.emplace_back(platform::twipsToPixels(spot.left),
+                                platform::twipsToPixels(spot.top));
+        return points;
+    }();
+    return inPixels;
+}
+
 const GamePictures& gamePictures()
 {
     static const GamePictures pictures{
@@ -48,7 +74,7 @@ bool mapIsDrawn(const QImage& screen)
 std::vector<QPoint> spotsHolding(const QRect& bounds, QSize pictureSize)
 {
     std::vector<QPoint> result;
-    for (QPoint spot : kSpots)
+    for (QPoint spot : spots())
         if (!bounds.isEmpty() && QRect(spot, pictureSize).contains(bounds))
             result.push_back(spot);
     return result;
@@ -57,7 +83,7 @@ std::vector<QPoint> spotsHolding(const QRect& bounds, QSize pictureSize)
 std::vector<QPoint> spotsShowing(const QImage& screen, const QImage& picture, double minimum)
 {
     std::vector<QPoint> result;
-    for (QPoint spot : kSpots)
+    for (QPoint spot : spots())
         if (shownFraction(screen, picture, spot) >= minimum)
             result.push_back(spot);
     return result;
@@ -67,7 +93,7 @@ std::optional<QPoint> targetSpot(const QImage& screen)
 {
     // Three quarters of the target's pixels are also the hit picture's.
     const GamePictures& pictures = gamePictures();
-    for (QPoint spot : kSpots)
+    for (QPoint spot : spots())
         if (shownFraction(screen, pictures.target, spot) >= kShownSprite &&
             shownFraction(screen, pictures.target, spot, &pictures.hitTarget) >= kShownSprite)
             return spot;
@@ -104,7 +130,7 @@ std::string describeScreen(const QImage& screen)
         text << ", the target at";
         at(*spot);
     }
-    for (QPoint spot : kSpots)
+    for (QPoint spot : spots())
         if (hitShownAt(screen, spot)) {
             text << ", the hit picture at";
             at(spot);

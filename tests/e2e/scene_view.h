@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
-#include <array>
+#include <QRgb>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,34 +19,26 @@ inline const QSize kClientSize = harness::clientSize(scene::form1Design());
 // The stretched map; the column right of it and the row below it are the bare form.
 inline const QRect kMapArea = harness::controlRect(scene::form1Design(), "Iraq");
 
-inline constexpr QSize kTargetSize{56, 69};
-inline constexpr QSize kExplosionSize{64, 64};
+inline const QSize kTargetSize = harness::controlRect(scene::form1Design(), "Despot").size();
+inline const QSize kExplosionSize = harness::controlRect(scene::form1Design(), "boom1").size();
+// From a press on the map to the corner of the explosion centred on it.
+inline const QPoint kHalfExplosion(kExplosionSize.width() / 2, kExplosionSize.height() / 2);
+// A point of the map where the explosion covers no spot and no control: nothing else can show
+// there.
+inline constexpr QPoint kBareMapPoint{348, 130};
 
-// Colours that one picture alone uses among those shown in play.
-inline constexpr QRgb kTargetOlive = 0x3A4626;
-inline constexpr QRgb kCivilianHelmet = 0xEEE4C0;
+// Colours that tell a picture from the others shown in play: the target's, which its hit
+// picture shares, and the civilians'.
+QRgb targetColour();
+QRgb civilianColour();
 
-// The thirteen spots' top-left corners.
-inline constexpr std::array<QPoint, 13> kSpots{{
-    {144, 0},
-    {224, 0},
-    {64, 64},
-    {144, 64},
-    {224, 64},
-    {0, 136},
-    {64, 136},
-    {144, 136},
-    {224, 136},
-    {144, 208},
-    {224, 208},
-    {296, 208},
-    {224, 272},
-}};
+// The thirteen spots' top-left corners, from the game's own table.
+const std::vector<QPoint>& spots();
 
 // Controls and panels.
 inline const QRect kCivilianCheckBoxArea = harness::controlRect(scene::form1Design(), "civcheck");
-// A point within the check box, where a click ticks or clears it.
-inline const QPoint kCivilianCheckBox = kCivilianCheckBoxArea.topLeft() + QPoint(22, 13);
+// The middle of the check box, on its caption, where a click ticks or clears it.
+inline const QPoint kCivilianCheckBox = kCivilianCheckBoxArea.center();
 inline const QRect kCreditsButton = harness::controlRect(scene::form1Design(), "Credits");
 inline const QRect kInstructionsButton = harness::controlRect(scene::form1Design(), "Instructions");
 inline const QRect kCreditsPanel = harness::controlRect(scene::form1Design(), "Creditbox");

@@ -132,7 +132,7 @@ TEST_F(WaylandTest, PlaysInAFixedClientAreaOf402x328AndItsCloseButtonEndsItWithS
     EXPECT_EQ(shown->opaque.size(), kClientSize);
     const QImage start = game().capture();
     EXPECT_TRUE(mapIsDrawn(start));
-    EXPECT_TRUE(showsBareMap(start, QRect(kSpots[0], kTargetSize)));
+    EXPECT_TRUE(showsBareMap(start, QRect(spots().front(), kTargetSize)));
 
     checkFirstTargetShowsAboutThreeSecondsIn(game());
     checkBareMapPressExplodesCentredOnIt(game());

@@ -43,9 +43,9 @@ TEST_F(WindowTest, TheWindowIsCalledBlastmapHasAFixedClientAreaAnIconAndTakesDel
 TEST_F(WindowTest, NothingChangesOnScreenInTheFirstTwoAndAHalfSeconds)
 {
     const QImage first = game().capture();
-    EXPECT_TRUE(showsBareMap(first, QRect(kSpots[0], kTargetSize)));
-    EXPECT_EQ(countColour(first, kTargetOlive, first.rect()), 0);
-    EXPECT_EQ(countColour(first, kCivilianHelmet, first.rect()), 0);
+    EXPECT_TRUE(showsBareMap(first, QRect(spots().front(), kTargetSize)));
+    EXPECT_EQ(countColour(first, targetColour(), first.rect()), 0);
+    EXPECT_EQ(countColour(first, civilianColour(), first.rect()), 0);
 
     const long long startedAt = msSince(game().launchedAt());
     long long lastCompared = startedAt;

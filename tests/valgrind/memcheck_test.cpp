@@ -95,9 +95,8 @@ TEST(MemcheckTest, AShortGameUnderMemcheckShowsNoMemoryErrorAndLeaksNothingOfOur
     }
 
     // A miss: the explosion comes and goes.
-    constexpr QPoint kMiss{348, 130};
-    const QRect square(kMiss - QPoint(32, 32), kExplosionSize);
-    game->clickAt(kMiss);
+    const QRect square(kBareMapPoint - kHalfExplosion, kExplosionSize);
+    game->clickAt(kBareMapPoint);
     EXPECT_TRUE(waitForScreen(*game, kStep, [&](const QImage& screen) {
         return !showsBareMap(screen, square);
     })) << "no explosion";
