@@ -16,6 +16,12 @@ inline long long msSince(Clock::time_point since)
     return std::chrono::duration_cast<milliseconds>(Clock::now() - since).count();
 }
 
+// Milliseconds from one moment to another, to the nanosecond; negative if `to` came first.
+inline double millisecondsBetween(Clock::time_point from, Clock::time_point to)
+{
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
 // Polls `condition` every `pace` until it is true (returns true) or the deadline has passed
 // (returns false). The pause only paces the polling; nothing is asserted on it.
 template <typename Condition>

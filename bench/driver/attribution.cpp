@@ -1,82 +1,62 @@
-// Times and profiles the marked builds; perf records with the monotonic clock, which the marks
-// and the driver's steady clock share, so that a sample can be set against the first flush.
+// Times and profiles the marked builds. perf records with the monotonic clock, which the marks
+// and the driver's steady clock share, so that its report can leave out what came after the
+// first flush.
 #include "bench/driver/attribution.h"
 
+#include "bench/common/samples.h"
 #include "bench/driver/start_up.h"
 
-#include <algorithm>
-#include <array>
+#include <QJsonArray>
+#include <QRegularExpression>
+#include <QString>
+#include <QTemporaryDir>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <thread>
-#include <unistd.h>
 
 namespace bench {
 namespace {
 
 using harness::ChildProcess;
-using harness::Clock;
 using Output = ChildProcess::Output;
 using namespace std::chrono_literals;
 
-double nsToMs(double ns) { return ns / 1e6; }
+// What a marked build prints once its first frame is out: "pid <pid>" and "mark.<point> <ns>"
+// lines, the nanoseconds on the monotonic clock.
+struct Marks {
+    pid_t pid = 0;
+    std::map<std::string, long long> ns;
+};
 
-double sinceSpawnMs(const ChildProcess& child, long long monotonicNs)
+Marks parseMarks(const std::string& output)
 {
-    const auto spawnNs =
-        std::chrono::duration_cast<std::chrono::nanoseconds>(child.startedAt().time_since_epoch())
-            .count();
-    return nsToMs(static_cast<double>(monotonicNs - spawnNs));
-}
-
-// "mark.<point> <monotonic ns>" lines, as the marked builds print them.
-std::map<std::string, long long> parseMarks(const std::string& output)
-{
-    std::map<std::string, long long> marks;
+    Marks marks;
     std::istringstream lines(output);
     std::string name;
-    long long ns = 0;
-    while (lines >> name >> ns)
-        if (name.starts_with("mark."))
-            marks[name.substr(5)] = ns;
+    long long value = 0;
+    while (lines >> name >> value) {
+        if (name == "pid")
+            marks.pid = static_cast<pid_t>(value);
+        else if (name.starts_with("mark."))
+            marks.ns[name.substr(5)] = value;
+    }
     return marks;
 }
 
-// Waits until the program has printed its marks, which it does once its first frame is out.
+// Waits until the program has printed its marks.
 bool waitForMarks(ChildProcess& child)
 {
-    return harness::waitUntil(
-               20s,
-               [&] {
-                   return !child.running() ||
-                          child.output().find("mark.flushed") != std::string::npos;
-               },
-               5ms) &&
-           child.output().find("mark.flushed") != std::string::npos;
+    const auto printed = [&] { return child.output().find("mark.flushed") != std::string::npos; };
+    harness::waitUntil(
+        20s, [&] { return !child.running() || printed(); }, 5ms);
+    return printed();
 }
 
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "blastmap-bench-XXXXXX");
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot make a scratch folder");
-        m_path = pattern;
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(m_path); }
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
-
-void timeStarts(Screen& screen, const MarkedProgram& program, ProgramAttribution& into,
-                const MapRow& expected)
+void timeStart(Screen& screen, const MarkedProgram& program, const MapRow& expected)
 {
     screen.maps().forgetEarlier();
     ChildProcess child({program.path}, screen.programOptions(Output::Capture));
@@ -85,29 +65,52 @@ void timeStarts(Screen& screen, const MarkedProgram& program, ProgramAttribution
     child.wait();
     if (!times)
         return;
-    into.msToPoint["mapped"].push_back(times->mappedMs);
-    into.msToPoint["whole frame"].push_back(times->wholeMs);
-    for (const auto& [point, ns] : parseMarks(child.output()))
-        into.msToPoint[point].push_back(sinceSpawnMs(child, ns));
+    QJsonObject ms{{"mapped", times->mappedMs}, {"whole frame", times->wholeMs}};
+    const auto spawnNs =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(child.startedAt().time_since_epoch())
+            .count();
+    for (const auto& [point, ns] : parseMarks(child.output()).ns)
+        ms[QString::fromStdString(point)] = static_cast<double>(ns - spawnNs) / 1e6;
+    emitSample({{"kind", "marks"}, {"program", QString::fromStdString(program.label)}, {"ms", ms}});
 }
 
-bool perfWorks(Screen& screen, std::string& why)
+// Why perf cannot profile here, or nothing if it can.
+std::optional<std::string> perfMissing(Screen& screen)
 {
     try {
         ChildProcess probe({"/usr/bin/perf", "stat", "-e", "cpu-clock", "/bin/true"},
                            screen.programOptions(Output::Discard));
         if (probe.wait() == 0)
-            return true;
-        why = "perf is here but may not count cpu-clock (kernel.perf_event_paranoid?)";
+            return std::nullopt;
+        return "perf is here but may not count cpu-clock (kernel.perf_event_paranoid?)";
     } catch (const std::exception&) {
-        why = "no /usr/bin/perf (Debian's linux-perf)";
+        return "no /usr/bin/perf (Debian's linux-perf)";
     }
-    return false;
 }
 
-// One start under perf: its samples of the program up to the first flush, by category.
-bool profileStart(Screen& screen, const MarkedProgram& program, const std::string& data,
-                  ProgramAttribution& into)
+// perf report's rows for the samples of one thread or process up to a moment, as
+// [object, symbol, samples].
+QJsonArray reportRows(Screen& screen, const std::string& data, const char* filter, pid_t id,
+                      double untilSeconds)
+{
+    ChildProcess report({"/usr/bin/perf", "report", "-i", data, "--stdio", "-q", "--sort",
+                         "dso,sym", "-F", "sample,dso,sym", "-t", "\t", filter, std::to_string(id),
+                         "--time", (',' + QString::number(untilSeconds, 'f', 9)).toStdString()},
+                        screen.programOptions(Output::Capture));
+    report.wait();
+    static const QRegularExpression symbolKind("^\\[.\\] ");
+    QJsonArray rows;
+    for (const QString& line : QString::fromStdString(report.output()).split('\n')) {
+        const QStringList fields = line.split('\t');
+        if (fields.size() == 3)
+            rows.append(QJsonArray{fields[1].trimmed(), fields[2].trimmed().remove(symbolKind),
+                                   fields[0].trimmed().toInt()});
+    }
+    return rows;
+}
+
+// One start under perf, reported up to the first flush.
+void profileStart(Screen& screen, const MarkedProgram& program, const std::string& data)
 {
     ChildProcess perf({"/usr/bin/perf", "record", "-q", "-k", "CLOCK_MONOTONIC", "-e", "cpu-clock",
                        "-F", "10000", "-o", data, "--", program.path},
@@ -116,45 +119,14 @@ bool profileStart(Screen& screen, const MarkedProgram& program, const std::strin
     // perf ends its workload with SIGTERM when it is interrupted, and writes its samples.
     perf.sendSignal(SIGINT);
     perf.wait();
-    const std::map<std::string, long long> marks = parseMarks(perf.output());
-    if (!marked || !marks.count("flushed"))
-        return false;
-    const double flushed = static_cast<double>(marks.at("flushed"));
-
-    ChildProcess script(
-        {"/usr/bin/perf", "script", "-i", data, "-F", "pid,tid,time,ip,sym,dso", "--ns"},
-        screen.programOptions(Output::Capture));
-    script.wait();
-    // "  PID/TID  SECONDS.NANOSECONDS:  IP SYMBOL (OBJECT)"
-    std::istringstream lines(script.output());
-    std::string line;
-    const double sampleMs = 0.1; // 10 kHz
-    while (std::getline(lines, line)) {
-        long pid = 0;
-        long tid = 0;
-        double seconds = 0;
-        if (std::sscanf(line.c_str(), " %ld/%ld %lf:", &pid, &tid, &seconds) != 3)
-            continue;
-        if (pid == perf.pid() || seconds * 1e9 > flushed)
-            continue;
-        const std::size_t open = line.rfind(" (");
-        const std::size_t colon = line.find(": ");
-        if (open == std::string::npos || colon == std::string::npos || open < colon)
-            continue;
-        const std::string object =
-            std::filesystem::path(line.substr(open + 2, line.size() - open - 3)).filename();
-        std::istringstream rest(line.substr(colon + 2, open - colon - 2));
-        std::string ip;
-        std::string symbol;
-        rest >> ip;
-        std::getline(rest >> std::ws, symbol);
-        if (pid == tid)
-            into.mainThreadMs[categoryOf(object, symbol)] += sampleMs;
-        else
-            into.otherThreadsMs += sampleMs;
-    }
-    ++into.profiledStarts;
-    return true;
+    const Marks marks = parseMarks(perf.output());
+    if (!marked || !marks.pid || !marks.ns.count("flushed"))
+        return;
+    const double flushed = static_cast<double>(marks.ns.at("flushed")) / 1e9;
+    emitSample({{"kind", "profile"},
+                {"program", QString::fromStdString(program.label)},
+                {"main", reportRows(screen, data, "--tid", marks.pid, flushed)},
+                {"all", reportRows(screen, data, "--pid", marks.pid, flushed)}});
 }
 
 long statistic(const std::string& text, const std::string& label)
@@ -163,8 +135,7 @@ long statistic(const std::string& text, const std::string& label)
     return at == std::string::npos ? -1 : std::atol(text.c_str() + at + label.size());
 }
 
-void loaderStatistics(Screen& screen, const MarkedProgram& program, const std::string& prefix,
-                      ProgramAttribution& into)
+void loaderStatistics(Screen& screen, const MarkedProgram& program, const std::string& prefix)
 {
     ChildProcess::Options options = screen.programOptions(Output::Capture);
     options.environment.push_back("LD_DEBUG=statistics");
@@ -177,99 +148,53 @@ void loaderStatistics(Screen& screen, const MarkedProgram& program, const std::s
     std::stringstream text;
     text << file.rdbuf();
     // The first report is the start's; another comes at exit.
-    into.loaderCycles = statistic(text.str(), "total startup time in dynamic loader:");
-    into.relocations = statistic(text.str(), "number of relocations:");
-    into.relocationsFromCache = statistic(text.str(), "number of relocations from cache:");
-}
-
-bool contains(const std::string& text, std::initializer_list<const char*> parts)
-{
-    return std::any_of(parts.begin(), parts.end(),
-                       [&](const char* part) { return text.find(part) != std::string::npos; });
+    emitSample(
+        {{"kind", "loader"},
+         {"program", QString::fromStdString(program.label)},
+         {"cycles",
+          static_cast<double>(statistic(text.str(), "total startup time in dynamic loader:"))},
+         {"relocations", static_cast<double>(statistic(text.str(), "number of relocations:"))},
+         {"from_cache",
+          static_cast<double>(statistic(text.str(), "number of relocations from cache:"))}});
 }
 
 } // namespace
 
-std::string categoryOf(const std::string& object, const std::string& symbol)
+void attributeStartUp(Screen& screen, const std::vector<MarkedProgram>& programs, int runs,
+                      int profiled)
 {
-    if (object == "[kernel.kallsyms]")
-        return "kernel: exec, mapping files, page faults, system calls";
-    if (object.starts_with("ld-linux"))
-        return "dynamic linking and relocation";
-    if (contains(object, {"libfontconfig", "libexpat", "libfreetype", "libharfbuzz"}) ||
-        contains(symbol, {"QFont", "QTextEngine", "QTextLayout", "QStackTextEngine", "QGlyph",
-                          "QRawFont", "QTextLine"}))
-        return "fonts: configuration, faces, shaping and layout";
-    if (contains(object, {"libqgif", "libqico", "libqjpeg", "libpng", "libz."}) ||
-        contains(symbol, {"QImage", "QPixmap", "QBmp", "QIcon", "QCursor", "convert_", "qt_convert",
-                          "qt_scale"}))
-        return "pictures: decoding, converting, scaling";
-    if (contains(symbol, {"QPainter", "QRasterPaintEngine", "QPaintEngine", "qt_blend",
-                          "qt_memfill", "QBackingStore", "BackingStore", "comp_func", "fetch",
-                          "QRasterizer", "QSpanData", "QPainterPath"}))
-        return "painting and the backing store";
-    if (object.starts_with("libQt6Widgets") && contains(symbol, {"Style", "QPalette"}))
-        return "style: polish, metrics, drawing";
-    if (contains(object, {"libQt6XcbQpa", "libxcb", "libX11", "libxkbcommon", "libXext",
-                          "libXrender", "libXi.", "libXau", "libXdmcp", "libICE", "libSM"}))
-        return "X11 platform plugin and connection";
-    if (contains(object, {"libQt6DBus", "libdbus"}) ||
-        contains(symbol, {"QAccessible", "QSpi", "AtSpi"}))
-        return "accessibility and D-Bus";
-    if (contains(object, {"libzstd"}) ||
-        contains(symbol, {"QFactoryLoader", "QLibrary", "QPluginLoader", "QElfParser", "QResource",
-                          "qRegisterResourceData"}))
-        return "plugins and embedded resources";
-    if (object.starts_with("libQt6Widgets"))
-        return "widgets: creation, layout, events";
-    if (object.starts_with("libc.") || object.starts_with("libm."))
-        return "C library: memory, strings";
-    if (object.starts_with("libstdc++"))
-        return "C++ library";
-    if (object.starts_with("libglib"))
-        return "event loop (GLib)";
-    if (object.starts_with("libQt6Core") || object.starts_with("libQt6Gui"))
-        return "Qt core and GUI, other";
-    if (object.starts_with("blastmap"))
-        return "the program's own code";
-    return "other libraries";
-}
-
-Attribution attributeStartUp(Screen& screen, const std::vector<MarkedProgram>& programs, int runs,
-                             int profiled)
-{
-    Attribution attribution{programs, std::vector<ProgramAttribution>(programs.size()), {}};
+    QJsonArray labels;
+    for (const MarkedProgram& program : programs)
+        labels.append(QString::fromStdString(program.label));
+    emitSample({{"kind", "attribution"}, {"programs", labels}});
     const MapRow expected = expectedMapRow();
     for (int round = 0; round < runs; ++round) {
         for (std::size_t i = 0; i < programs.size(); ++i) {
-            const std::size_t which = (i + static_cast<std::size_t>(round)) % programs.size();
-            timeStarts(screen, programs[which], attribution.results[which], expected);
+            timeStart(screen, programs[(i + static_cast<std::size_t>(round)) % programs.size()],
+                      expected);
             std::this_thread::sleep_for(150ms);
         }
         std::fprintf(stderr, "\rattribution: timed round %d of %d", round + 1, runs);
     }
     std::fprintf(stderr, "\n");
 
-    const ScratchFolder scratch;
-    if (perfWorks(screen, attribution.profiler)) {
-        attribution.profiler = "perf record -e cpu-clock -F 10000 (10 kHz samples)";
+    const QTemporaryDir scratch;
+    const auto file = [&](const char* name) { return scratch.filePath(name).toStdString(); };
+    if (const std::optional<std::string> missing = perfMissing(screen)) {
+        emitSample({{"kind", "profiler"}, {"missing", QString::fromStdString(*missing)}});
+    } else {
+        emitSample({{"kind", "profiler"},
+                    {"how", "perf record -e cpu-clock -F 10000 (10 kHz samples)"},
+                    {"sample_ms", 0.1}});
         for (int round = 0; round < profiled; ++round) {
-            for (std::size_t i = 0; i < programs.size(); ++i)
-                profileStart(screen, programs[i], (scratch.path() / "perf.data").string(),
-                             attribution.results[i]);
+            for (const MarkedProgram& program : programs)
+                profileStart(screen, program, file("perf.data"));
             std::fprintf(stderr, "\rattribution: profiled round %d of %d", round + 1, profiled);
         }
         std::fprintf(stderr, "\n");
-        for (ProgramAttribution& result : attribution.results) {
-            for (auto& [category, ms] : result.mainThreadMs)
-                ms /= std::max(1, result.profiledStarts);
-            result.otherThreadsMs /= std::max(1, result.profiledStarts);
-        }
     }
-    for (std::size_t i = 0; i < programs.size(); ++i)
-        loaderStatistics(screen, programs[i], (scratch.path() / "ld").string(),
-                         attribution.results[i]);
-    return attribution;
+    for (const MarkedProgram& program : programs)
+        loaderStatistics(screen, program, file("ld"));
 }
 
 } // namespace bench

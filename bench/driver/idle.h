@@ -7,12 +7,8 @@
 
 namespace bench {
 
-struct IdleFigures {
-    double hiddenPercent = -1; // of one core
-    double shownPercent = -1;
-    bool civiliansSeen = false;
-};
-
-IdleFigures measureIdle(Screen& screen, const std::string& game, int seconds);
+// Emits the game's CPU over each stretch of `seconds`, in percent of one core, and whether the
+// civilians were seen ("idle").
+void measureIdle(Screen& screen, const std::string& game, int seconds);
 
 } // namespace bench

@@ -1,22 +1,24 @@
-// blastmap-bench-driver: measures Blastmap against the bare and the plain-Qt windows on a private
-// Xvfb of its own, and prints the figures, their ratios and the goals as Markdown.
-#include "bench/common/stats.h"
+// blastmap-bench-driver SETTINGS: measures Blastmap, the bare and the plain-Qt windows on a
+// private Xvfb of its own, and prints the raw samples; bench/run starts it and bench/report.py
+// reads them.
+#include "bench/common/samples.h"
+#include "bench/driver/attribution.h"
+#include "bench/driver/idle.h"
 #include "bench/driver/layout.h"
-#include "bench/driver/options.h"
-#include "bench/driver/proc_stats.h"
-#include "bench/driver/report.h"
-#include "bench/driver/screen.h"
+#include "bench/driver/soak.h"
+#include "bench/driver/start_up.h"
 #include "harness/x_input.h"
 
-#include <algorithm>
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <cstdio>
-#include <ctime>
 #include <exception>
 
 namespace {
 
-std::map<std::string, double> runProbe(const bench::Screen& screen,
-                                       const std::vector<std::string>& argv)
+// A probe that runs the game in its own process and prints its samples.
+void runProbe(const bench::Screen& screen, const std::vector<std::string>& argv)
 {
     std::fprintf(stderr, "running %s...\n", argv[0].c_str());
     harness::ChildProcess probe(argv,
@@ -25,62 +27,51 @@ std::map<std::string, double> runProbe(const bench::Screen& screen,
     if (status != 0)
         std::fprintf(stderr, "%s %s\n", argv[0].c_str(),
                      harness::describeWaitStatus(status).c_str());
-    return bench::parseFigures(probe.output());
-}
-
-std::string today()
-{
-    char text[32];
-    const std::time_t now = std::time(nullptr);
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", std::localtime(&now));
-    return text;
+    bench::relaySamples(probe.output());
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 try {
-    const bench::Options options = bench::parseOptions(argc, argv);
-    bench::Screen screen;
-    bench::Goals goals;
-    std::printf("## Blastmap bench, %s\n\nLoad average (1, 5, 15 min) at the start: %s\n",
-                today().c_str(), bench::loadAverages().c_str());
+    // Qt's image readers find their plugins through the application.
+    const QCoreApplication app(argc, argv);
+    // What to measure and for how long, as bench/run gives it: {"runs": 30, "idle_seconds": 30,
+    // "timer_seconds": 60, "presses": 50, "soak_seconds": 600, "only": [...], "compare": [...]}.
+    const QJsonObject settings = QJsonDocument::fromJson(argc > 1 ? argv[1] : "{}").object();
+    const auto number = [&](const char* name) { return settings[name].toInt(); };
+    const QJsonArray only = settings["only"].toArray();
+    const auto wants = [&](const char* part) { return only.empty() || only.contains(part); };
 
-    if (options.wants("startup")) {
+    bench::Screen screen;
+    if (wants("startup")) {
         std::vector<bench::Program> programs = {{"bare Qt window", BENCH_BARE},
                                                 {"plain-Qt window", BENCH_PLAIN},
                                                 {"Blastmap", BENCH_GAME}};
-        for (const std::string& path : options.compare)
-            programs.push_back({"compared: " + path, path});
+        for (const QJsonValue path : settings["compare"].toArray())
+            programs.push_back(
+                {"compared: " + path.toString().toStdString(), path.toString().toStdString()});
         harness::movePointer(screen.display(), bench::kPointerAway);
-        const auto samples = bench::measureStartUp(screen, programs, options.runs);
-        bench::reportStartUp(programs, samples, options.runs, goals);
+        bench::measureStartUp(screen, programs, number("runs"));
     }
-    if (options.wants("attribution")) {
-        const std::vector<bench::MarkedProgram> marked = {{"bare Qt window", BENCH_BARE_MARKED},
-                                                          {"Blastmap", BENCH_GAME_MARKED}};
+    if (wants("attribution")) {
         harness::movePointer(screen.display(), bench::kPointerAway);
-        bench::reportAttribution(
-            bench::attributeStartUp(screen, marked, options.runs, std::min(options.runs, 10)));
+        bench::attributeStartUp(
+            screen, {{"bare Qt window", BENCH_BARE_MARKED}, {"Blastmap", BENCH_GAME_MARKED}},
+            number("runs"), std::min(number("runs"), 10));
     }
-    if (options.wants("idle")) {
+    if (wants("idle")) {
         std::fprintf(stderr, "idle CPU...\n");
-        bench::reportIdle(bench::measureIdle(screen, BENCH_GAME, options.idleSeconds),
-                          options.idleSeconds, goals);
+        bench::measureIdle(screen, BENCH_GAME, number("idle_seconds"));
     }
-    if (options.wants("timers")) {
+    if (wants("timers")) {
         harness::movePointer(screen.display(), bench::kPointerAway);
-        bench::reportTimers(runProbe(screen, {BENCH_TIMERS, std::to_string(options.timerSeconds)}),
-                            options.timerSeconds, goals);
+        runProbe(screen, {BENCH_PROBE, "timers", std::to_string(number("timer_seconds"))});
     }
-    if (options.wants("press"))
-        bench::reportPress(runProbe(screen, {BENCH_PRESS, std::to_string(options.presses)}), goals);
-    if (options.wants("soak"))
-        bench::reportSoak(bench::soak(screen, BENCH_GAME, options.soakSeconds), options.soakSeconds,
-                          goals);
-
-    goals.print();
-    std::printf("\nLoad average at the end: %s\n", bench::loadAverages().c_str());
+    if (wants("press"))
+        runProbe(screen, {BENCH_PROBE, "press", std::to_string(number("presses"))});
+    if (wants("soak"))
+        bench::soak(screen, BENCH_GAME, number("soak_seconds"));
     return 0;
 } catch (const std::exception& error) {
     std::fprintf(stderr, "blastmap-bench-driver: %s\n", error.what());

@@ -38,22 +38,4 @@ double cpuSeconds(pid_t pid)
     return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
-std::string loadAverages()
-{
-    std::ifstream file("/proc/loadavg");
-    std::string one;
-    std::string five;
-    std::string fifteen;
-    file >> one >> five >> fifteen;
-    return one + " " + five + " " + fifteen;
-}
-
-double loadAverage()
-{
-    std::ifstream file("/proc/loadavg");
-    double one = 0;
-    file >> one;
-    return one;
-}
-
 } // namespace bench

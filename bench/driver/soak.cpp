@@ -1,6 +1,7 @@
 // Plays the game for a long while as a player would, sampling its resident set.
 #include "bench/driver/soak.h"
 
+#include "bench/common/samples.h"
 #include "bench/driver/layout.h"
 #include "bench/driver/proc_stats.h"
 #include "bench/driver/start_up.h"
@@ -24,15 +25,23 @@ using harness::Clock;
 using harness::XWindow;
 using namespace std::chrono_literals;
 
-// The centre of the target's pixels (a colour no other picture uses), or nothing.
+// What the player did.
+struct Played {
+    int targetPresses = 0;
+    int otherPresses = 0;
+    int boxesDismissed = 0;
+};
+
+// The centre of the pixels of the target's own colour, or nothing.
 std::optional<QPoint> findTarget(const QImage& image)
 {
+    static const QRgb target = ownColour("Despot", {"Deboom"});
     long sumX = 0;
     long sumY = 0;
     long count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xffffff) == 0x3a4626) {
+            if ((image.pixel(x, y) & 0xffffff) == target) {
                 sumX += x;
                 sumY += y;
                 ++count;
@@ -44,7 +53,7 @@ std::optional<QPoint> findTarget(const QImage& image)
 
 class Player {
 public:
-    Player(Display* display, XWindow window, pid_t pid, SoakFigures& figures)
+    Player(Display* display, XWindow window, pid_t pid, Played& figures)
         : m_display(display)
         , m_window(window)
         , m_pid(pid)
@@ -74,7 +83,7 @@ public:
         if (roll < 60) {
             press({pick(5, 295), pick(60, 255)});
         } else if (roll < 68) {
-            press(controlRect("civcheck").topLeft() + QPoint(22, 13));
+            press(controlRect("civcheck").center());
         } else if (roll < 80 && !m_openPanel) {
             // A panel pauses the target; the player reads it for a second or two.
             m_openPanel = roll < 74 ? "Instructions" : "Credits";
@@ -123,7 +132,7 @@ private:
     Display* m_display;
     XWindow m_window;
     pid_t m_pid;
-    SoakFigures& m_figures;
+    Played& m_figures;
     QPoint m_origin;
     std::mt19937 m_chance{2024};
     const char* m_openPanel = nullptr;
@@ -132,14 +141,14 @@ private:
 
 } // namespace
 
-SoakFigures soak(Screen& screen, const std::string& game, int seconds)
+void soak(Screen& screen, const std::string& game, int seconds)
 {
-    SoakFigures figures;
     const ShownGame shown = startShown(screen, game);
     if (!shown.window)
-        return figures;
+        return;
     const pid_t pid = shown.process->pid();
-    Player player(screen.display(), shown.window, pid, figures);
+    Played played;
+    Player player(screen.display(), shown.window, pid, played);
     const Clock::time_point first = shown.process->startedAt() + 1500ms;
     const Clock::time_point end = first + std::chrono::seconds(seconds);
     Clock::time_point nextSample = first;
@@ -147,11 +156,11 @@ SoakFigures soak(Screen& screen, const std::string& game, int seconds)
     for (;;) {
         const Clock::time_point now = Clock::now();
         if (now >= nextSample) {
-            figures.minutes.push_back(std::chrono::duration<double>(now - first).count() / 60);
-            figures.residentKiB.push_back(static_cast<double>(residentKiB(pid)));
+            const double minute = harness::millisecondsBetween(first, now) / 60'000;
+            const auto kib = static_cast<double>(residentKiB(pid));
+            emitSample({{"kind", "rss"}, {"minute", minute}, {"kib", kib}});
             nextSample += 10s;
-            std::fprintf(stderr, "\rplay: %.1f of %.1f min, %.0f KiB", figures.minutes.back(),
-                         seconds / 60.0, figures.residentKiB.back());
+            std::fprintf(stderr, "\rplay: %.1f of %.1f min, %.0f KiB", minute, seconds / 60.0, kib);
         }
         if (now >= end)
             break;
@@ -159,8 +168,12 @@ SoakFigures soak(Screen& screen, const std::string& game, int seconds)
         std::this_thread::sleep_for(250ms);
     }
     std::fprintf(stderr, "\n");
-    figures.survived = !harness::shownWindowsOf(screen.display(), pid).empty();
-    return figures;
+    emitSample({{"kind", "play"},
+                {"seconds", seconds},
+                {"target_presses", played.targetPresses},
+                {"other_presses", played.otherPresses},
+                {"boxes_dismissed", played.boxesDismissed},
+                {"survived", !harness::shownWindowsOf(screen.display(), pid).empty()}});
 }
 
 } // namespace bench

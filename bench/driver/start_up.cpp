@@ -1,13 +1,14 @@
 // Starts each program, watches for its window and its first row of map, and samples it.
 #include "bench/driver/start_up.h"
 
+#include "bench/common/samples.h"
 #include "bench/driver/frame_watch.h"
 #include "bench/driver/layout.h"
 #include "bench/driver/proc_stats.h"
 #include "harness/window_capture.h"
 #include "harness/x_input.h"
 
-#include <cmath>
+#include <QJsonArray>
 #include <cstdio>
 #include <thread>
 
@@ -18,11 +19,6 @@ using harness::Clock;
 using harness::XWindow;
 using Output = harness::ChildProcess::Output;
 using namespace std::chrono_literals;
-
-double msSince(Clock::time_point from, Clock::time_point to)
-{
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
 
 // All but a few pixels alike: the window's scaling may round a column differently.
 bool nearlyEqual(const QImage& seen, const std::vector<std::uint32_t>& map)
@@ -49,22 +45,39 @@ bool waitForRow(Screen& screen, XWindow window, const MapRow& expected, Clock::t
         200us);
 }
 
-// One start of the program; false if its window never showed the map.
-bool startOnce(Screen& screen, const Program& program, const MapRow& expected, StartSamples& into)
+// One start of the program, in round `round`; the round before the first, which warms the
+// caches, is not counted.
+void startOnce(Screen& screen, const Program& program, const MapRow& expected, int round)
 {
     screen.maps().forgetEarlier();
     harness::ChildProcess child({program.path}, screen.programOptions(Output::Discard));
     const std::optional<StartTimes> times = timeOneStart(screen, child, expected);
-    if (!times)
-        return false;
-    into.mappedMs.push_back(times->mappedMs);
-    into.shownMs.push_back(times->shownMs);
-    into.wholeMs.push_back(times->wholeMs);
-    into.residentKiB.push_back(static_cast<double>(residentKiB(child.pid())));
+    QJsonObject sample{
+        {"kind", "start"}, {"program", QString::fromStdString(program.label)}, {"round", round}};
+    if (times) {
+        sample["mapped_ms"] = times->mappedMs;
+        sample["shown_ms"] = times->shownMs;
+        sample["whole_ms"] = times->wholeMs;
+        sample["rss_kib"] = static_cast<double>(residentKiB(child.pid()));
+    }
     // Ended at once: SIGTERM runs no handler in these programs, so this is the start's CPU.
     child.terminate(5s);
-    into.cpuMs.push_back(child.cpuSeconds() * 1000);
-    return true;
+    if (times)
+        sample["cpu_ms"] = child.cpuSeconds() * 1000;
+    else
+        sample["failed"] = true;
+    if (round >= 0)
+        emitSample(sample);
+}
+
+// Waits for the first window of the process to be mapped and then to show the row; returns
+// the window, or 0 at the deadline.
+XWindow waitUntilShown(Screen& screen, pid_t pid, const MapRow& expected,
+                       Clock::time_point deadline)
+{
+    const std::optional<harness::MappedWindow> mapped =
+        screen.maps().waitForWindowOf(pid, deadline);
+    return mapped && waitForRow(screen, mapped->window, expected, deadline) ? mapped->window : 0;
 }
 
 } // namespace
@@ -83,8 +96,11 @@ std::optional<StartTimes> timeOneStart(Screen& screen, harness::ChildProcess& ch
     const Clock::time_point shown = Clock::now();
     frames.takeFirst(shown);
     frames.watchUntil(child.startedAt() + 1500ms);
-    return StartTimes{msSince(child.startedAt(), mapped->seenAt), msSince(child.startedAt(), shown),
-                      msSince(child.startedAt(), *frames.settledSince())};
+    const auto fromSpawn = [&](Clock::time_point at) {
+        return harness::millisecondsBetween(child.startedAt(), at);
+    };
+    return StartTimes{fromSpawn(mapped->seenAt), fromSpawn(shown),
+                      fromSpawn(*frames.settledSince())};
 }
 
 MapRow expectedMapRow()
@@ -92,21 +108,13 @@ MapRow expectedMapRow()
     // Row 100 crosses the whole map and no control lies on it when the window first shows.
     // Converted before it is scaled, as a pixmap is.
     const QImage map =
-        QImage(QStringLiteral(":/pictures/map.bmp"))
+        QImage(controlPicture("Iraq"))
             .convertToFormat(QImage::Format_RGB32)
             .scaled(controlRect("Iraq").size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     MapRow row{100, {}};
     for (int x = 0; x < map.width(); ++x)
         row.pixels.push_back(map.pixel(x, row.y) & 0xffffff);
     return row;
-}
-
-XWindow waitUntilShown(Screen& screen, pid_t pid, const MapRow& expected,
-                       Clock::time_point deadline)
-{
-    const std::optional<harness::MappedWindow> mapped =
-        screen.maps().waitForWindowOf(pid, deadline);
-    return mapped && waitForRow(screen, mapped->window, expected, deadline) ? mapped->window : 0;
 }
 
 ShownGame startShown(Screen& screen, const std::string& game)
@@ -122,28 +130,23 @@ ShownGame startShown(Screen& screen, const std::string& game)
     return shown;
 }
 
-std::vector<StartSamples> measureStartUp(Screen& screen, const std::vector<Program>& programs,
-                                         int runs)
+void measureStartUp(Screen& screen, const std::vector<Program>& programs, int runs)
 {
+    QJsonArray labels;
+    for (const Program& program : programs)
+        labels.append(QString::fromStdString(program.label));
+    emitSample({{"kind", "startup"}, {"programs", labels}, {"runs", runs}});
     const MapRow expected = expectedMapRow();
-    std::vector<StartSamples> samples(programs.size());
-    StartSamples discarded;
     for (int round = -1; round < runs; ++round) {
         for (std::size_t i = 0; i < programs.size(); ++i) {
             const std::size_t which = (i + static_cast<std::size_t>(round + 1)) % programs.size();
-            StartSamples& into = round < 0 ? discarded : samples[which];
-            const bool started = startOnce(screen, programs[which], expected, into);
-            into.shownByRound.push_back(started ? into.shownMs.back() : NAN);
-            into.wholeByRound.push_back(started ? into.wholeMs.back() : NAN);
-            if (!started)
-                ++into.failures;
+            startOnce(screen, programs[which], expected, round);
             // Lets the server forget the last window before the next program starts.
             std::this_thread::sleep_for(150ms);
         }
         std::fprintf(stderr, "\rstart-up: round %d of %d", round + 1, runs);
     }
     std::fprintf(stderr, "\n");
-    return samples;
 }
 
 } // namespace bench

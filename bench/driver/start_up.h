@@ -18,20 +18,6 @@ struct Program {
     std::string path;
 };
 
-struct StartSamples {
-    std::vector<double> mappedMs;
-    std::vector<double> shownMs;
-    // The first frame equal to the settled window, 1.5 s after the spawn.
-    std::vector<double> wholeMs;
-    std::vector<double> residentKiB;
-    std::vector<double> cpuMs;
-    // First pixels and whole first frame by round, NaN where the run failed: to set each run
-    // beside the others of its round.
-    std::vector<double> shownByRound;
-    std::vector<double> wholeByRound;
-    int failures = 0;
-};
-
 // A row of the stretched map that nothing covers at start, as the window must show it.
 struct MapRow {
     int y = 0;
@@ -51,11 +37,6 @@ struct StartTimes {
 std::optional<StartTimes> timeOneStart(Screen& screen, harness::ChildProcess& child,
                                        const MapRow& expected);
 
-// Waits for the first window of the process to be mapped and then to show the row; returns
-// the window, or 0 at the deadline.
-harness::XWindow waitUntilShown(Screen& screen, pid_t pid, const MapRow& expected,
-                                harness::Clock::time_point deadline);
-
 // The game started with the pointer out of its way, and its window once it shows the map (0 if
 // it never does).
 struct ShownGame {
@@ -65,8 +46,8 @@ struct ShownGame {
 ShownGame startShown(Screen& screen, const std::string& game);
 
 // Starts the programs one after the other, `runs` rounds, each round in a rotated order, after
-// one round that is not counted; returns one set of samples per program.
-std::vector<StartSamples> measureStartUp(Screen& screen, const std::vector<Program>& programs,
-                                         int runs);
+// one round that is not counted; emits the programs in order ("startup") and a sample a start
+// ("start"), or its failure.
+void measureStartUp(Screen& screen, const std::vector<Program>& programs, int runs);
 
 } // namespace bench

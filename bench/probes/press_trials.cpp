@@ -1,6 +1,6 @@
 #include "bench/probes/press_trials.h"
 
-#include "bench/common/stats.h"
+#include "bench/common/samples.h"
 #include "harness/x_input.h"
 
 #include <QMessageBox>
@@ -45,7 +45,7 @@ void PressTrials::go(Step step)
 
 double PressTrials::sinceStep(Clock::time_point now) const
 {
-    return millisecondsBetween(m_stepStart, now);
+    return harness::millisecondsBetween(m_stepStart, now);
 }
 
 QPoint PressTrials::centreOf(const platform::Control& control) const
@@ -117,13 +117,11 @@ void PressTrials::pollTarget(Clock::time_point now)
         if (const auto painted = m_app.paintEnded(); painted && m_app.pressArrived()) {
             harness::releaseButton(m_pointer.display());
             m_app.disarm();
-            const double fromArrival = millisecondsBetween(*m_app.pressArrived(), *painted);
-            if (m_hitTrials++ < m_warmUp) {
-                m_coldHit.push_back(fromArrival);
-            } else {
-                m_hitFromArrival.push_back(fromArrival);
-                m_hitFromSend.push_back(millisecondsBetween(m_sent, *painted));
-            }
+            m_samples.push_back(
+                {{"kind", "hit"},
+                 {"cold", m_hitTrials++ < m_warmUp},
+                 {"from_arrival_ms", harness::millisecondsBetween(*m_app.pressArrived(), *painted)},
+                 {"from_send_ms", harness::millisecondsBetween(m_sent, *painted)}});
             go(Step::CloseBox);
         } else if (sinceStep(now) > 1000) {
             harness::releaseButton(m_pointer.display());
@@ -198,11 +196,12 @@ void PressTrials::pollMap(Clock::time_point now)
         if (painted && arrived && m_app.pressHandled() && !ticks.empty() &&
             ticks.back().arrived > *arrived) {
             m_app.disarm();
-            if (m_mapTrials++ >= m_warmUp) {
-                m_mapHandled.push_back(millisecondsBetween(*arrived, *m_app.pressHandled()));
-                m_boomFromTick.push_back(millisecondsBetween(ticks.back().arrived, *painted));
-                m_boomFromPress.push_back(millisecondsBetween(*arrived, *painted));
-            }
+            m_samples.push_back(
+                {{"kind", "boom"},
+                 {"cold", m_mapTrials++ < m_warmUp},
+                 {"handled_ms", harness::millisecondsBetween(*arrived, *m_app.pressHandled())},
+                 {"from_tick_ms", harness::millisecondsBetween(ticks.back().arrived, *painted)},
+                 {"from_press_ms", harness::millisecondsBetween(*arrived, *painted)}});
             go(Step::WaitQuiet);
         } else if (sinceStep(now) > 2000) {
             m_app.disarm();
@@ -222,20 +221,9 @@ void PressTrials::pollMap(Clock::time_point now)
 
 void PressTrials::report() const
 {
-    printFigure("press.hit.count", static_cast<double>(m_hitFromArrival.size()));
-    printFigure("press.hit.median_ms", median(m_hitFromArrival));
-    printFigure("press.hit.p95_ms", percentile(m_hitFromArrival, 95));
-    printFigure("press.hit.max_ms", largest(m_hitFromArrival));
-    printFigure("press.hit.from_send_median_ms", median(m_hitFromSend));
-    printFigure("press.hit.from_send_p95_ms", percentile(m_hitFromSend, 95));
-    printFigure("press.hit.cold_ms", m_coldHit.empty() ? 0 : m_coldHit.front());
-    printFigure("press.map.count", static_cast<double>(m_mapHandled.size()));
-    printFigure("press.map.handled_median_ms", median(m_mapHandled));
-    printFigure("press.map.handled_p95_ms", percentile(m_mapHandled, 95));
-    printFigure("press.boom.from_tick_median_ms", median(m_boomFromTick));
-    printFigure("press.boom.from_tick_p95_ms", percentile(m_boomFromTick, 95));
-    printFigure("press.boom.from_press_median_ms", median(m_boomFromPress));
-    printFigure("press.misses", m_misses);
+    for (const QJsonObject& sample : m_samples)
+        emitSample(sample);
+    emitSample({{"kind", "misses"}, {"count", m_misses}});
 }
 
 } // namespace bench

@@ -7,8 +7,10 @@
 #include "game/form1.h"
 #include "harness/x_connection.h"
 
+#include <QJsonObject>
 #include <QTimer>
 #include <random>
+#include <vector>
 
 namespace bench {
 
@@ -18,6 +20,10 @@ public:
                 int presses, int warmUp);
 
     void start();
+    // Emits a sample a trial: "hit" (from the press's arrival and from its sending to the paint
+    // of the hit picture) and "boom" (from the press's arrival to its handling, and from the
+    // explosion timer's tick and from the press to the paint of the explosion), the first
+    // trials of each marked cold; then the presses that missed ("misses").
     void report() const;
 
 private:
@@ -63,12 +69,8 @@ private:
     int m_mapTrials = 0;
     int m_misses = 0;
 
-    std::vector<double> m_hitFromArrival;
-    std::vector<double> m_hitFromSend;
-    std::vector<double> m_coldHit;
-    std::vector<double> m_mapHandled;
-    std::vector<double> m_boomFromTick;
-    std::vector<double> m_boomFromPress;
+    // Kept until the end, so that printing costs the trials nothing.
+    std::vector<QJsonObject> m_samples;
 };
 
 } // namespace bench

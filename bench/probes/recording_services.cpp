@@ -85,9 +85,4 @@ const TimerLog& RecordingServices::log(std::string_view name) const
     throw std::logic_error("no timer named " + std::string(name));
 }
 
-double millisecondsBetween(Clock::time_point from, Clock::time_point to)
-{
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
 } // namespace bench

@@ -2,10 +2,10 @@
 // clock, so that a tick can be set against the moment it was due.
 #pragma once
 
+#include "harness/polling.h"
 #include "platform/design.h"
 #include "platform/qt_services.h"
 
-#include <chrono>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -13,7 +13,7 @@
 
 namespace bench {
 
-using Clock = std::chrono::steady_clock;
+using harness::Clock;
 
 struct Tick {
     Clock::time_point due;
@@ -68,8 +68,5 @@ private:
     std::vector<std::string> m_names;
     std::vector<std::unique_ptr<TimerLog>> m_logs;
 };
-
-// Milliseconds between two moments, signed.
-double millisecondsBetween(Clock::time_point from, Clock::time_point to);
 
 } // namespace bench

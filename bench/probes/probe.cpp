@@ -1,0 +1,92 @@
+// blastmap-bench-probe: the real game in this process, on timers that note their starts and
+// ticks, emitting raw samples.
+//
+//   blastmap-bench-probe timers SECONDS   plays on Qt's timers, pressing bare map every 1.7 s so
+//                                         that the explosion's timer runs too; emits how late
+//                                         each tick came ("timers", "tick", "stray")
+//   blastmap-bench-probe press PRESSES    presses the target and bare map through XTest; emits
+//                                         the time from each press to the paint that shows it
+#include "bench/common/samples.h"
+#include "bench/probes/press_trials.h"
+#include "harness/polling.h"
+#include "scene/form1_design.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string_view>
+
+namespace {
+
+// Every tick, how late it came (negative if early), and when, from the timer's first tick: a
+// drift shows as a trend where noise shows as scatter.
+void emitTicks(const bench::TimerLog& log)
+{
+    const QString timer = QString::fromStdString(log.name());
+    for (const bench::Tick& tick : log.ticks())
+        bench::emitSample(
+            {{"kind", "tick"},
+             {"timer", timer},
+             {"late_ms", harness::millisecondsBetween(tick.due, tick.arrived)},
+             {"at_ms", harness::millisecondsBetween(log.ticks().front().arrived, tick.arrived)}});
+    if (log.strayTicks() > 0)
+        bench::emitSample({{"kind", "stray"}, {"timer", timer}, {"ticks", log.strayTicks()}});
+}
+
+int playOnTimers(game::Form1& form, const bench::RecordingServices& services, int seconds)
+{
+    std::mt19937 chance(7);
+    std::uniform_real_distribution<float> across(600, 4000);
+    QTimer presses;
+    QObject::connect(&presses, &QTimer::timeout, [&] {
+        form.Iraq.raiseMouseDown(platform::LeftButton, 0, across(chance), across(chance));
+    });
+    presses.start(1700);
+    QTimer::singleShot(seconds * 1000, form.window(), [&] { form.window()->close(); });
+    const int status = platform::run(form);
+    bench::emitSample({{"kind", "timers"}, {"seconds", seconds}});
+    for (const auto& log : services.logs())
+        emitTicks(*log);
+    return status;
+}
+
+int pressThroughX(bench::WatchedApplication& app, game::Form1& form,
+                  const bench::RecordingServices& services, int presses)
+{
+    constexpr int kWarmUp = 3;
+    bench::PressTrials trials(app, form, services, presses, kWarmUp);
+    QTimer::singleShot(500, form.window(), [&] { trials.start(); });
+    bool timedOut = false;
+    QTimer::singleShot(600'000, form.window(), [&] {
+        timedOut = true;
+        form.window()->close();
+    });
+    const int status = platform::run(form);
+    trials.report();
+    if (timedOut)
+        std::fprintf(stderr, "the press trials did not finish in time\n");
+    return timedOut ? 1 : status;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+try {
+    bench::WatchedApplication app(argc, argv);
+    const std::string_view mode = argc > 2 ? argv[1] : "";
+    const int count = argc > 2 ? std::atoi(argv[2]) : 0;
+    bench::RecordingServices services(scene::form1Design());
+    game::Form1 form(services);
+    services.setOwnerWindow(form.window());
+    if (mode == "timers")
+        return playOnTimers(form, services, count);
+    if (mode == "press")
+        return pressThroughX(app, form, services, count);
+    std::fprintf(stderr, "usage: blastmap-bench-probe timers SECONDS | press PRESSES\n");
+    return 2;
+} catch (const std::exception& error) {
+    std::fprintf(stderr, "blastmap-bench-probe: %s\n", error.what());
+    return 2;
+}

@@ -1,0 +1,367 @@
+#!/usr/bin/env python3
+"""Turns the bench's raw samples into its report: medians, quantiles, ratios and the goals.
+
+    bench/report.py SAMPLES [--output FILE]
+
+SAMPLES holds the JSON lines that the bench's driver and probes print, one sample a line, each
+with a "kind". The report is Markdown, on standard output and in FILE if given. The goals come
+from bench/goals.csv. Python 3's standard library alone.
+"""
+
+import argparse
+import csv
+import json
+import math
+import pathlib
+import statistics
+import sys
+from collections import defaultdict
+
+GOALS = pathlib.Path(__file__).with_name("goals.csv")
+
+# What the main thread's processor time was spent on, by the object a sample fell in and its
+# symbol: the first row whose object or symbol holds one of its words takes the sample (a row
+# with a fourth word only in an object named so).
+CATEGORIES = [
+    ("kernel: exec, mapping files, page faults, system calls", ["[kernel.kallsyms]"], []),
+    ("dynamic linking and relocation", ["ld-linux"], []),
+    ("fonts: configuration, faces, shaping and layout",
+     ["libfontconfig", "libexpat", "libfreetype", "libharfbuzz"],
+     ["QFont", "QTextEngine", "QTextLayout", "QStackTextEngine", "QGlyph", "QRawFont", "QTextLine"]),
+    ("pictures: decoding, converting, scaling", ["libqgif", "libqico", "libqjpeg", "libpng", "libz."],
+     ["QImage", "QPixmap", "QBmp", "QIcon", "QCursor", "convert_", "qt_convert", "qt_scale"]),
+    ("painting and the backing store", [],
+     ["QPainter", "QRasterPaintEngine", "QPaintEngine", "qt_blend", "qt_memfill", "QBackingStore",
+      "BackingStore", "comp_func", "fetch", "QRasterizer", "QSpanData", "QPainterPath"]),
+    ("style: polish, metrics, drawing", [], ["Style", "QPalette"], "libQt6Widgets"),
+    ("X11 platform plugin and connection",
+     ["libQt6XcbQpa", "libxcb", "libX11", "libxkbcommon", "libXext", "libXrender", "libXi.",
+      "libXau", "libXdmcp", "libICE", "libSM"], []),
+    ("accessibility and D-Bus", ["libQt6DBus", "libdbus"], ["QAccessible", "QSpi", "AtSpi"]),
+    ("plugins and embedded resources", ["libzstd"],
+     ["QFactoryLoader", "QLibrary", "QPluginLoader", "QElfParser", "QResource",
+      "qRegisterResourceData"]),
+    ("widgets: creation, layout, events", ["libQt6Widgets"], []),
+    ("C library: memory, strings", ["libc.", "libm."], []),
+    ("C++ library", ["libstdc++"], []),
+    ("event loop (GLib)", ["libglib"], []),
+    ("Qt core and GUI, other", ["libQt6Core", "libQt6Gui"], []),
+    ("the program's own code", ["blastmap"], []),
+]
+
+POINTS = [
+    ("main", "main() entered: exec, dynamic linking, static initialisers"),
+    ("application", "QApplication built: platform plugin, X connection"),
+    ("fonts", "font configuration, read on a second thread meanwhile, joined"),
+    ("window", "window and controls built"),
+    ("mapped", "window mapped (as the driver sees it)"),
+    ("expose", "first expose reaches the program"),
+    ("paint", "first paint begins (after polish and layout)"),
+    ("flushed", "first frame painted and flushed to the server"),
+    ("whole frame", "whole first frame on the screen (as the driver sees it)"),
+]
+
+
+def median(values):
+    return statistics.median(values) if values else math.nan
+
+
+def percentile(values, p):
+    """The nearest-rank p-th percentile."""
+    if not values:
+        return math.nan
+    ordered = sorted(values)
+    return ordered[max(0, math.ceil(p / 100 * len(ordered)) - 1)]
+
+
+def category(obj, symbol):
+    name = pathlib.PurePath(obj).name if obj.startswith("/") else obj
+    for label, objects, symbols, *only_in in CATEGORIES:
+        if only_in and only_in[0] not in name:
+            continue
+        if any(o in name for o in objects) or any(s in symbol for s in symbols):
+            return label
+    return "other libraries"
+
+
+class Report:
+    def __init__(self, samples):
+        self.by_kind = defaultdict(list)
+        for sample in samples:
+            self.by_kind[sample["kind"]].append(sample)
+        self.lines = []
+        self.figures = {}  # goal figure -> (value, what was seen)
+
+    def say(self, text=""):
+        self.lines.append(text)
+
+    def table(self, header, rows):
+        self.say("| " + " | ".join(header) + " |")
+        self.say("|" + "---|" * len(header))
+        for row in rows:
+            self.say("| " + " | ".join(str(cell) for cell in row) + " |")
+
+    # -- Start-up ---------------------------------------------------------------------------
+
+    def start_up(self):
+        if not self.by_kind["startup"]:
+            return
+        programs, runs = self.by_kind["startup"][0]["programs"], self.by_kind["startup"][0]["runs"]
+        starts = self.by_kind["start"]
+        done = {p: [s for s in starts if s["program"] == p and not s.get("failed")]
+                for p in programs}
+        column = lambda p, key: [s[key] for s in done[p]]
+        self.say(f"\n### Start-up and memory (medians of {runs} alternated runs each)\n")
+        self.say("The whole first frame is the first frame that equals the window settled 1.5 s "
+                 "after the spawn, every control that shows at start drawn as it stays; first "
+                 "pixels are the first row of map.\n")
+        rows = []
+        for p in programs:
+            whole = column(p, "whole_ms") or [0]
+            failed = sum(1 for s in starts if s["program"] == p and s.get("failed"))
+            rows.append([p, f"{median(column(p, 'mapped_ms')):.1f}",
+                         f"{median(column(p, 'shown_ms')):.1f}", f"{median(whole):.1f}",
+                         f"{min(whole):.1f} / {max(whole):.1f}",
+                         f"{median(column(p, 'cpu_ms')):.1f}",
+                         f"{median(column(p, 'rss_kib')) / 1024:.2f}", failed])
+        self.table(["program", "spawn to map (ms)", "spawn to first pixels (ms)",
+                    "spawn to whole first frame (ms)", "fastest / slowest whole (ms)",
+                    "CPU in 1.5 s (ms)", "VmRSS at 1.5 s (MiB)", "failed runs"], rows)
+
+        def ratio(p, q, key="whole_ms"):
+            return median(column(p, key)) / median(column(q, key))
+
+        def paired(p, q):
+            # Within each round, what the machine did across the whole run cancels out.
+            by_round = lambda x: {s["round"]: s["whole_ms"] for s in done[x]}
+            mine, theirs = by_round(p), by_round(q)
+            return median([mine[r] / theirs[r] for r in mine if r in theirs and theirs[r]])
+
+        def extra_mib(p, q):
+            return (median(column(p, "rss_kib")) - median(column(q, "rss_kib"))) / 1024
+
+        bare, plain, game = programs[:3]
+        self.say(f"\nWhole first frame: Blastmap / bare = {ratio(game, bare):.3f}, Blastmap / "
+                 f"plain-Qt = {ratio(game, plain):.3f} (ratio of the medians; the median of the "
+                 f"ratios within each round: {paired(game, bare):.3f} and "
+                 f"{paired(game, plain):.3f}). First pixels: {ratio(game, bare, 'shown_ms'):.3f} "
+                 f"and {ratio(game, plain, 'shown_ms'):.3f}. Blastmap uses "
+                 f"{extra_mib(game, plain):+.2f} MiB beside plain-Qt.")
+        for p in programs[3:]:
+            self.say(f"{p}, whole first frame: / bare = {ratio(p, bare):.3f}, / plain-Qt = "
+                     f"{ratio(p, plain):.3f}, / Blastmap = {ratio(p, game):.3f} (within rounds: "
+                     f"{paired(p, bare):.3f}, {paired(p, plain):.3f}, {paired(p, game):.3f}); "
+                     f"{extra_mib(p, plain):+.2f} MiB beside plain-Qt.")
+        self.figures["startup_over_bare"] = (ratio(game, bare), f"{ratio(game, bare):.3f} x")
+        self.figures["startup_over_plain"] = (ratio(game, plain), f"{ratio(game, plain):.3f} x")
+        self.figures["memory_over_plain_mib"] = (extra_mib(game, plain),
+                                                 f"{extra_mib(game, plain):+.2f} MiB")
+
+    # -- Attribution ------------------------------------------------------------------------
+
+    def attribution(self):
+        if not self.by_kind["attribution"]:
+            return
+        programs = self.by_kind["attribution"][0]["programs"]
+        marks = self.by_kind["marks"]
+        ms = {p: defaultdict(list) for p in programs}
+        for m in marks:
+            for point, value in m["ms"].items():
+                ms[m["program"]][point].append(value)
+        starts = len(ms[programs[0]]["whole frame"])
+        self.say(f"\n### Where the start-up goes (medians of {starts} starts each, ms from the "
+                 f"spawn)\n")
+        self.say("Builds of the same sources with start marks; each cell is the point's time and, "
+                 "after the slash, the time since the point before it.\n")
+        previous = {p: 0.0 for p in programs}
+        rows = []
+        for point, meaning in POINTS:
+            row = [meaning]
+            for p in programs:
+                if not ms[p][point]:
+                    row.append("-")
+                    continue
+                at = median(ms[p][point])
+                row.append(f"{at:.1f} / {at - previous[p]:+.1f}")
+                previous[p] = at
+            rows.append(row)
+        self.table(["point"] + programs, rows)
+        self.profile(programs)
+        self.say("\n#### The dynamic loader (LD_DEBUG=statistics, one start each)\n")
+        self.table(["program", "relocations", "of them from the cache",
+                    "cycles in the loader at start"],
+                   [[l["program"], int(l["relocations"]), int(l["from_cache"]), int(l["cycles"])]
+                    for l in self.by_kind["loader"]])
+
+    def profile(self, programs):
+        self.say("\n#### The main thread's processor time up to the first flush (ms per start)\n")
+        profiler = (self.by_kind["profiler"] or [{"missing": "not run"}])[0]
+        profiles = self.by_kind["profile"]
+        if "missing" in profiler or not profiles:
+            self.say(f"Not profiled: {profiler.get('missing', 'no start was profiled')}.")
+            return
+        sample_ms = profiler["sample_ms"]
+        starts = {p: sum(1 for s in profiles if s["program"] == p) for p in programs}
+        main = {p: defaultdict(float) for p in programs}
+        other = {p: 0.0 for p in programs}
+        for s in profiles:
+            p = s["program"]
+            for obj, symbol, count in s["main"]:
+                main[p][category(obj, symbol)] += count * sample_ms / starts[p]
+            other[p] += (sum(r[2] for r in s["all"]) - sum(r[2] for r in s["main"])) \
+                * sample_ms / starts[p]
+        self.say(f"{profiler['how']}, {starts[programs[0]]} starts of each; samples after the "
+                 f"first frame's flush are left out. Waiting (for the X server, say) takes no "
+                 f"processor time and shows in the table above only.\n")
+        labels = sorted({c for p in programs for c in main[p]},
+                        key=lambda c: main[programs[-1]].get(c, 0), reverse=True)
+        rows = [[c] + [f"{main[p].get(c, 0):.2f}" for p in programs] for c in labels]
+        rows.append(["**main thread, in all**"]
+                    + [f"**{sum(main[p].values()):.2f}**" for p in programs])
+        rows.append(["other threads (Qt's X event reader, the font reader, D-Bus)"]
+                    + [f"{other[p]:.2f}" for p in programs])
+        self.table(["spent on"] + programs, rows)
+
+    # -- Idle, timers, presses, memory ------------------------------------------------------
+
+    def idle(self):
+        for s in self.by_kind["idle"]:
+            self.say(f"\n### Idle CPU ({s['seconds']} s without input, % of one core)\n")
+            seen = "" if s["civilians_seen"] else " (not seen!)"
+            self.table(["civilians", "CPU"], [["hidden", f"{s['hidden_percent']:.3f} %"],
+                                              ["shown" + seen, f"{s['shown_percent']:.3f} %"]])
+            worst = max(s["hidden_percent"], s["shown_percent"])
+            self.figures["idle_cpu_percent"] = (
+                worst if s["civilians_seen"] else math.inf,
+                f"{s['hidden_percent']:.3f} % / {s['shown_percent']:.3f} %")
+
+    def timers(self):
+        if not self.by_kind["timers"]:
+            return
+        ticks = self.by_kind["tick"]
+        self.say(f"\n### Timer accuracy ({self.by_kind['timers'][0]['seconds']} s; how far each "
+                 f"tick came from the moment it was due, ms)\n")
+        rows = []
+        worst = drift_worst = 0
+        for timer in dict.fromkeys(t["timer"] for t in ticks):
+            mine = [t for t in ticks if t["timer"] == timer]
+            late = [t["late_ms"] for t in mine]
+            off = [abs(x) for x in late]
+            first, last = median(late[:10]), median(late[-10:])
+            trend = statistics.linear_regression([t["at_ms"] for t in mine], late).slope * 60_000 \
+                if len(mine) > 1 else 0.0
+            rows.append([timer, len(mine), f"{median(off):.3f}", f"{percentile(off, 95):.3f}",
+                         f"{max(off):.3f}", f"{first:.3f}", f"{last:.3f}",
+                         f"{last - first:+.3f}", f"{trend:+.3f}"])
+            worst = max(worst, max(off))
+            drift_worst = max(drift_worst, abs(last - first))
+        self.table(["timer", "ticks", "median off due", "p95 off due", "largest off due",
+                    "first 10 late (median)", "last 10 late (median)", "last 10 - first 10",
+                    "trend (ms/min)"], rows)
+        for stray in self.by_kind["stray"]:
+            self.say(f"\n{stray['timer']} ticked {stray['ticks']} times while stopped.")
+        self.say("\nmoveT's interval is drawn anew at every tick; its due time counts from that "
+                 "start. Qt waits for its timers in whole milliseconds, rounded up (with or "
+                 "without glib's loop alike), hence a median lateness under 1 ms.")
+        self.figures["tick_off_due_ms"] = (worst, f"largest {worst:.3f} ms")
+        self.figures["drift_ms"] = (drift_worst, f"largest {drift_worst:.3f} ms")
+
+    def presses(self):
+        hits = [s for s in self.by_kind["hit"] if not s["cold"]]
+        booms = [s for s in self.by_kind["boom"] if not s["cold"]]
+        if not hits and not booms:
+            return
+        self.say("\n### Press to paint (under Xvfb, ms)\n")
+        cell = lambda values: [len(values), f"{median(values):.3f}",
+                               f"{percentile(values, 95):.3f}"]
+        self.table(["from", "to", "presses", "median", "p95"], [
+            ["press reaches the application", "end of the paint that shows the hit picture"]
+            + cell([s["from_arrival_ms"] for s in hits]),
+            ["XTest press sent", "same"] + cell([s["from_send_ms"] for s in hits]),
+            ["press on bare map reaches the application",
+             "press handled (the explosion is placed, hidden)"]
+            + cell([s["handled_ms"] for s in booms]),
+            ["explosion timer's tick", "end of the paint that shows the explosion"]
+            + cell([s["from_tick_ms"] for s in booms]),
+        ])
+        cold = [s["from_arrival_ms"] for s in self.by_kind["hit"] if s["cold"]]
+        misses = sum(m["count"] for m in self.by_kind["misses"])
+        self.say(f"\nThe first hit of a run (not counted above) took "
+                 f"{cold[0] if cold else 0:.3f} ms; presses that missed and were retried: "
+                 f"{misses}.")
+        hit = median([s["from_arrival_ms"] for s in hits])
+        self.figures["press_to_paint_ms"] = (hit, f"{hit:.3f} ms")
+
+    def soak(self):
+        plays = self.by_kind["play"]
+        if not plays:
+            return
+        play = plays[0]
+        minutes = play["seconds"] / 60
+        self.say(f"\n### Memory over {minutes:.0f} min of play (VmRSS every 10 s)\n")
+        rss = self.by_kind["rss"]
+        if not rss:
+            self.say("The game never showed.")
+            self.figures["memory_growth_kib"] = (math.inf, "no samples")
+            return
+        kib = [r["kib"] for r in rss]
+        # The first minute includes the first message box and panels, made once and kept.
+        warm = next((r["kib"] for r in rss if r["minute"] >= 1), kib[-1])
+        self.table(["start (1.5 s)", "after 1 min", "end", "largest", "growth start to end",
+                    "growth 1 min to end"],
+                   [[f"{kib[0] / 1024:.2f} MiB", f"{warm / 1024:.2f} MiB",
+                     f"{kib[-1] / 1024:.2f} MiB", f"{max(kib) / 1024:.2f} MiB",
+                     f"{kib[-1] - kib[0]:+.0f} KiB", f"{kib[-1] - warm:+.0f} KiB"]])
+        self.say(f"\n{play['target_presses']} presses on the target, {play['other_presses']} "
+                 f"other moves, {play['boxes_dismissed']} message boxes dismissed; the game "
+                 f"{'was still running at the end' if play['survived'] else '**had gone**'}.")
+        growth = kib[-1] - warm if play["survived"] else math.inf
+        self.figures["memory_growth_kib"] = (growth,
+                                             f"{kib[-1] - warm:+.0f} KiB over {minutes:.0f} min")
+
+    # -- Goals ------------------------------------------------------------------------------
+
+    def goals(self):
+        rows = []
+        with open(GOALS, newline="") as goals:
+            for goal in csv.DictReader(goals):
+                if goal["figure"] not in self.figures:
+                    continue
+                value, seen = self.figures[goal["figure"]]
+                met = value <= float(goal["at_most"])
+                rows.append([goal["goal"], seen, "met" if met else "**not met**"])
+        self.say("\n### Goals\n")
+        self.table(["goal", "seen", "verdict"], rows)
+
+    def render(self):
+        run = (self.by_kind["run"] or [{"date": "?", "load": "?"}])[0]
+        self.say(f"## Blastmap bench, {run['date']}\n")
+        self.say(f"Load average (1, 5, 15 min) at the start: {run['load']}")
+        self.start_up()
+        self.attribution()
+        self.idle()
+        self.timers()
+        self.presses()
+        self.soak()
+        self.goals()
+        for end in self.by_kind["end"]:
+            self.say(f"\nLoad average at the end: {end['load']}")
+        return "\n".join(self.lines) + "\n"
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("samples", help="the bench's JSON lines")
+    parser.add_argument("--output", help="also write the report to this file")
+    args = parser.parse_args(argv)
+    with open(args.samples) as lines:
+        samples = [json.loads(line) for line in lines if line.strip().startswith("{")]
+    text = Report(samples).render()
+    sys.stdout.write(text)
+    if args.output:
+        pathlib.Path(args.output).write_text(text)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
