@@ -12,6 +12,8 @@
 #include "scene/form1_design.h"
 
 #include <QApplication>
+#include <memory>
+#include <utility>
 
 int main(int argc, char** argv)
 {
@@ -28,7 +30,7 @@ int main(int argc, char** argv)
     noDisplay.release();
     BLASTMAP_START_MARK("application");
     // A second core decodes the pictures while this one builds the window.
-    const platform::PicturesAhead pictures(scene::form1Design());
+    auto pictures = std::make_unique<platform::PicturesAhead>(scene::form1Design());
     // Qt has taken its own options out of argv; only with a display can it tell which are its.
     if (const auto status = app::rejectLeftoverArguments(argc, argv))
         return *status;
@@ -42,6 +44,7 @@ int main(int argc, char** argv)
 
     platform::QtServices services;
     game::Form1 form(services);
+    form.takePicturesAhead(std::move(pictures));
     BLASTMAP_START_MARK("window");
     services.setOwnerWindow(form.window());
     signalCloser.closeOnSignal(form.window());

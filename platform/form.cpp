@@ -1,5 +1,6 @@
 #include "platform/form.h"
 
+#include "platform/pictures_ahead.h"
 #include "platform/runtime_error.h"
 #include "platform/widgets/form_window.h"
 
@@ -63,6 +64,11 @@ Form::Form(Services& services, FormDesign design)
 
     for (const TimerDesign& timer : m_design.timers)
         m_timers.push_back(std::make_unique<Timer>(*this, timer, m_services));
+}
+
+void Form::takePicturesAhead(std::unique_ptr<PicturesAhead> pictures)
+{
+    m_pictures = std::move(pictures);
 }
 
 Form::~Form()

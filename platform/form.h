@@ -1,5 +1,5 @@
 // A form: the window, its controls and timers built from a design, and the dispatch of events
-// to the game's handlers, one at a time and each to its end.
+// to the program's handlers, one at a time and each to its end.
 #pragma once
 
 #include "platform/access_probe.h"
@@ -18,6 +18,7 @@ class QWidget;
 namespace platform {
 
 class FormWindow;
+class PicturesAhead;
 
 class Form {
 public:
@@ -28,6 +29,12 @@ public:
 
     const FormDesign& design() const { return m_design; }
     QWidget* window() const;
+
+    // Takes the pictures decoded ahead for this form's design: its controls take theirs from
+    // them as they first show. Give them before the form shows; without them, each control
+    // decodes its own.
+    void takePicturesAhead(std::unique_ptr<PicturesAhead> pictures);
+    PicturesAhead* picturesAhead() const { return m_pictures.get(); }
 
     // Raises Load; the runtime does this once, before the window shows.
     void load();
@@ -50,7 +57,7 @@ public:
     // the player; nothing runs once the form is unloaded.
     void dispatch(const std::function<void()>& handler);
 
-    // Raises an event: runs the handler the game wired to it, if any, through dispatch.
+    // Raises an event: runs the handler the program wired to it, if any, through dispatch.
     template <class... Args>
     void raise(const std::function<void(Args...)>& handler, std::type_identity_t<Args>... args)
     {
@@ -95,6 +102,8 @@ private:
     FormDesign m_design;
     bool m_unloaded = false;
     AccessProbe* m_probe = nullptr;
+    // Outlives the controls and the window, which take pictures from it.
+    std::unique_ptr<PicturesAhead> m_pictures;
     // Controls outlive the window, whose widgets refer to them while it is torn down.
     std::vector<std::unique_ptr<Control>> m_controls;
     std::vector<std::unique_ptr<Timer>> m_timers;

@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/pictures_ahead.h"
 #include "platform/widgets/accessible_role.h"
 #include "platform/widgets/mouse_routing.h"
 #include "platform/widgets/pictures.h"
@@ -18,9 +19,10 @@ namespace {
 // transparent pixel of the picture still belongs to the control.
 class ImageWidget final : public QWidget {
 public:
-    ImageWidget(Image& image, QWidget* parent)
+    ImageWidget(Image& image, const Form& form, QWidget* parent)
         : QWidget(parent)
         , m_image(image)
+        , m_form(form)
     {
     }
 
@@ -40,7 +42,11 @@ public:
         if (m_resource.empty())
             return;
         const std::string resource = std::exchange(m_resource, std::string());
-        m_picture = QPixmap::fromImage(picture(resource, m_stretch ? size() : QSize()).front());
+        const QSize drawn = m_stretch ? size() : QSize();
+        PicturesAhead* ahead = m_form.picturesAhead();
+        m_picture = QPixmap::fromImage(
+            (ahead ? ahead->take(resource, drawn) : platform::decodePicture(resource, drawn))
+                .front());
     }
 
 protected:
@@ -73,6 +79,7 @@ protected:
 
 private:
     Image& m_image;
+    const Form& m_form;
     std::string m_resource; // until decoded
     bool m_stretch = false;
     QPixmap m_picture;
@@ -84,7 +91,7 @@ private:
 Image::Image(Form& form, const ControlDesign& design, QWidget* parent)
     : Control(form, design)
 {
-    auto* widget = new ImageWidget(*this, parent);
+    auto* widget = new ImageWidget(*this, form, parent);
     // A picture is a graphic to a screen reader, not the bare client area of a QWidget.
     setAccessibleRole(widget, QAccessible::Graphic);
     attach(widget, Backing::Windowless);

@@ -3,26 +3,32 @@
 
 #include "platform/design.h"
 
+#include <QImage>
+#include <QSize>
 #include <memory>
+#include <string_view>
+#include <vector>
 
 namespace platform {
 
 // Decodes the controls' pictures (those shown at start first) on a second thread while the
-// program goes on to build its window. While it lives, the controls take their pictures ready
-// made; without it, each decodes its own on the way to the window's first frame. Make it once
-// the application exists (Qt's image readers find their plugins through the application, which
-// must not change under them) and before the form, and let it outlive the form.
+// program goes on to build its window; the form given it takes its controls' pictures from it.
+// Make it once the application exists (Qt's image readers find their plugins through the
+// application, which must not change under them) and before the form.
 class PicturesAhead {
 public:
     explicit PicturesAhead(const FormDesign& design);
     PicturesAhead(const PicturesAhead&) = delete;
     PicturesAhead& operator=(const PicturesAhead&) = delete;
-    // Waits for the decoding thread, which must be done before the program's statics go.
+    // Waits for the decoding thread.
     ~PicturesAhead();
 
-    class Store;
+    // The picture's images, ready made if it was decoded ahead (waited for if still on its way,
+    // and let go once as many controls as asked for it have taken it); decoded here otherwise.
+    std::vector<QImage> take(std::string_view resource, QSize size = {});
 
 private:
+    class Store;
     std::unique_ptr<Store> m_store;
 };
 

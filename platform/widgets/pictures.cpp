@@ -1,5 +1,5 @@
 // Decodes pictures with Qt's image readers, which are safe to use from any thread, and keeps
-// those decoded ahead until the control that needs each one takes it.
+// those decoded ahead until the controls that need each one have taken it.
 #include "platform/widgets/pictures.h"
 
 #include "platform/pictures_ahead.h"
@@ -24,9 +24,6 @@ Key keyOf(std::string_view resource, QSize size)
 {
     return {std::string(resource), {size.width(), size.height()}};
 }
-
-// The store of the pictures decoded ahead while one lives; the controls ask on the main thread.
-PicturesAhead::Store* g_ahead = nullptr;
 
 } // namespace
 
@@ -94,10 +91,16 @@ private:
 PicturesAhead::PicturesAhead(const FormDesign& design)
     : m_store(std::make_unique<Store>(design))
 {
-    g_ahead = m_store.get();
 }
 
-PicturesAhead::~PicturesAhead() { g_ahead = nullptr; }
+PicturesAhead::~PicturesAhead() = default;
+
+std::vector<QImage> PicturesAhead::take(std::string_view resource, QSize size)
+{
+    if (std::optional<std::vector<QImage>> ahead = m_store->take(resource, size))
+        return std::move(*ahead);
+    return decodePicture(resource, size);
+}
 
 std::vector<QImage> decodePicture(std::string_view resource, QSize size)
 {
@@ -121,14 +124,6 @@ std::vector<QImage> decodePicture(std::string_view resource, QSize size)
     if (images.empty())
         qFatal("the picture %s is missing", std::string(resource).c_str());
     return images;
-}
-
-std::vector<QImage> picture(std::string_view resource, QSize size)
-{
-    if (g_ahead)
-        if (std::optional<std::vector<QImage>> ahead = g_ahead->take(resource, size))
-            return std::move(*ahead);
-    return decodePicture(resource, size);
 }
 
 } // namespace platform

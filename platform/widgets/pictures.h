@@ -9,12 +9,9 @@
 namespace platform {
 
 // Every image of the picture (an icon holds several), in the format the screen's pixmaps take;
-// with a `size`, the first image alone, stretched nearest-neighbour to it, as a map is drawn.
+// with a `size`, the first image alone, stretched nearest-neighbour to it, as a stretched picture
+// is drawn.
 // Ends the program if the picture is missing: every picture is compiled in.
 std::vector<QImage> decodePicture(std::string_view resource, QSize size = {});
-
-// The picture, from those decoded ahead if this one was, waiting for it if it is still on its way;
-// decoded here otherwise.
-std::vector<QImage> picture(std::string_view resource, QSize size = {});
 
 } // namespace platform

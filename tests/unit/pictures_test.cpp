@@ -19,19 +19,19 @@ TEST(Pictures, TheControlsTakeThoseDecodedAheadWhichEqualThoseDecodedOnTheSpot)
     const QImage civilianOnTheSpot = platform::decodePicture(civilian).front();
     const std::vector<QImage> iconOnTheSpot = platform::decodePicture(design.icon);
     {
-        const platform::PicturesAhead ahead(design);
-        EXPECT_EQ(platform::picture(map.picture, stretched).front(), mapOnTheSpot);
+        platform::PicturesAhead ahead(design);
+        EXPECT_EQ(ahead.take(map.picture, stretched).front(), mapOnTheSpot);
         // Both civilians ask for the same picture, and take the one decoded ahead: a picture
         // decoded on the spot for each would be a copy of its own.
-        const QImage firstCivilian = platform::picture(civilian).front();
-        const QImage secondCivilian = platform::picture(civilian).front();
+        const QImage firstCivilian = ahead.take(civilian).front();
+        const QImage secondCivilian = ahead.take(civilian).front();
         EXPECT_EQ(firstCivilian, civilianOnTheSpot);
         EXPECT_EQ(secondCivilian.cacheKey(), firstCivilian.cacheKey())
             << "the civilians' picture was not decoded ahead";
         // Once both have taken it, it is let go: a third asker decodes its own.
-        EXPECT_NE(platform::picture(civilian).front().cacheKey(), firstCivilian.cacheKey());
+        EXPECT_NE(ahead.take(civilian).front().cacheKey(), firstCivilian.cacheKey());
         // The window decodes its icon itself; all of its images.
-        EXPECT_EQ(platform::picture(design.icon), iconOnTheSpot);
+        EXPECT_EQ(ahead.take(design.icon), iconOnTheSpot);
     }
     EXPECT_EQ(mapOnTheSpot.format(), QImage::Format_RGB32);
     EXPECT_EQ(mapOnTheSpot.size(), stretched);
