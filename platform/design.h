@@ -43,7 +43,7 @@ struct ControlDesign {
     bool stretch = false;       // the picture fills the control instead of showing at its size
     SystemColour background = SystemColour::Default;
     bool border = false; // a single-line border around a label
-    // A text box (the platform's show several lines): its scroll bars, and whether the player
+    // A text box (which always shows several lines): its scroll bars, and whether the player
     // may only read and select its text.
     ScrollBars scrollBars = ScrollBars::None;
     bool locked = false;
@@ -63,6 +63,12 @@ struct PointerDesign {
     int hotY = 0;
 };
 
+// The font the form's controls draw their captions in; a design sizes its controls for it.
+struct FontDesign {
+    int pixelSize = 0;      // 0: the platform's own size
+    bool condensed = false; // narrower than the face's normal width
+};
+
 struct FormDesign {
     std::string_view caption{};
     std::string_view accessibleDescription{}; // what a screen reader says of the window
@@ -70,6 +76,7 @@ struct FormDesign {
     float clientHeight = 0;
     std::string_view icon{}; // resource path of the window icon
     PointerDesign pointer{}; // over the form, its images and its labels
+    FontDesign font{};
     // Drawn controls in stacking order, frontmost first: each covers those after it where they
     // overlap, and takes the mouse there.
     std::vector<ControlDesign> controls{};

@@ -21,6 +21,11 @@ platform::FormDesign makeDesign()
         .clientHeight = 4920,
         .icon = kDart,
         .pointer = {.picture = kDart, .hotX = 0, .hotY = 0},
+        // The classic desktop's 8-point dialog font, 11 pixels high at 96 dpi, which the
+        // controls are sized for; Qt's own default is larger. The free sans-serif faces (DejaVu
+        // Sans on Debian) are also wider than that font, and the instructions, wrapped in a
+        // label sized for it, ran out of room: drawn condensed, they fit again.
+        .font = {.pixelSize = 11, .condensed = true},
         // One row a control, frontmost first. The five window-backed controls lie above every
         // picture and label. The pictures of the hidden ones are where they first show up.
         .controls =

@@ -50,14 +50,12 @@ FormWindow::FormWindow(Form& form, const FormDesign& design)
                                    : decodePicture(design.pointer.picture).front();
         setCursor(QCursor(QPixmap::fromImage(pointer), design.pointer.hotX, design.pointer.hotY));
     }
-    // The platform's default font is the classic desktop's 8-point dialog font, 11 pixels high
-    // at 96 dpi: designs size their controls for captions in it, and Qt's own default is larger.
-    // The free sans-serif faces (DejaVu Sans on Debian) are also wider than that font, so that a
-    // text wrapped in a label sized for it ran out of room: drawn condensed, it fits again.
-    QFont classic = font();
-    classic.setPixelSize(11);
-    classic.setStretch(QFont::Condensed);
-    setFont(classic);
+    QFont designed = font();
+    if (design.font.pixelSize > 0)
+        designed.setPixelSize(design.font.pixelSize);
+    if (design.font.condensed)
+        designed.setStretch(QFont::Condensed);
+    setFont(designed);
     // The form's MouseMove reports the pointer over its uncovered surface without a button held.
     setMouseTracking(true);
 }
