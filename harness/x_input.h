@@ -2,9 +2,7 @@
 //
 // Every call syncs with the server before it returns: the server has then generated the input
 // and sent it to the window's client, so that a capture or a check made next sees its effect
-// on its way. A flush alone would only have written the request to the socket. Where the bench's
-// press probe presses from inside the game's own process, the sync holds the game's thread for
-// that round trip; its press-to-paint figures came out as with a flush, within noise.
+// on its way. A flush alone would only have written the request to the socket.
 #pragma once
 
 #include "harness/x11_handles.h"

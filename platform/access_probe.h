@@ -1,6 +1,6 @@
 // Watches every property access of a control, and the form's own operations, in the order they
-// are made. Tests read a handler's steps from it and make an access fail on purpose; the game
-// runs without one. The platform's own looks at its state do not go through it.
+// are made. Tests read a handler's steps from it and make an access fail on purpose; the
+// shipped program runs without one. The platform's own looks at its state do not go through it.
 #pragma once
 
 #include <string_view>

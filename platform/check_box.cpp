@@ -47,7 +47,7 @@ CheckBox::CheckBox(Form& form, const ControlDesign& design, QWidget* parent)
     attach(box, Backing::Window);
     box->setCheckState(toCheckState(design.checkValue));
     // Click follows every change of the value, whichever way it came: the mouse, Space, a
-    // screen reader's Toggle (which changes the state without a click) or the game's own code.
+    // screen reader's Toggle (which changes the state without a click) or the program's code.
     QObject::connect(box, &QCheckBox::stateChanged, box, [this] { raiseClick(); });
 }
 

@@ -1,5 +1,5 @@
-// The drawn controls of a form: positions in twips, visibility, and the events the game handles.
-// Each control is backed by a Qt widget; this header keeps Qt out of the game.
+// The drawn controls of a form: positions in twips, visibility, and the events the program
+// handles. Each control is backed by a Qt widget; this header keeps Qt out of the program.
 #pragma once
 
 #include "platform/design.h"

@@ -15,7 +15,7 @@ class QtTimer final : public TimerBackend {
 public:
     explicit QtTimer(std::function<void()> onTick)
     {
-        // The default coarse timers may shift a 3000 ms tick by up to 180 ms.
+        // Qt's default coarse timers may shift a tick by up to 5 % of its interval.
         m_timer.setTimerType(Qt::PreciseTimer);
         QObject::connect(&m_timer, &QTimer::timeout, &m_timer, std::move(onTick));
     }
@@ -26,7 +26,7 @@ private:
     QTimer m_timer;
 };
 
-// Keeps a message box modal to its owner window in the way the game needs: the player's input
+// Keeps a message box modal to its owner window as the runtime's boxes are: the player's input
 // to the window is held back while the box is open, but the window can still be closed, and
 // closing it ends the box. Qt's own modality would refuse the window manager's close request.
 class BoxGuard final : public QObject {

@@ -22,7 +22,7 @@ void SeededRandom::seed(std::uint32_t seed) { m_engine.seed(seed); }
 float SeededRandom::next()
 {
     // 24 bits fill a float's mantissa exactly, so r is exact and the largest value is
-    // 1 - 2^-24: never 1.0, which would draw a fourteenth spot.
+    // 1 - 2^-24: never 1.0, so that a draw Int(N x r + 1) stays within 1..N.
     constexpr float kScale = 1.0f / 16777216.0f;
     return static_cast<float>(m_engine() >> 8) * kScale;
 }

@@ -1,6 +1,6 @@
 // What the forms runtime takes from its surroundings: time, message boxes and chance.
 // The application passes the real ones; tests pass a virtual clock, scripted boxes and a
-// scripted generator, so that the game's logic runs the same without a machine's timing.
+// scripted generator, so that the program's logic runs the same without a machine's timing.
 #pragma once
 
 #include <functional>

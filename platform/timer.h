@@ -2,8 +2,8 @@
 //
 // Setting Interval restarts the count from that moment, and an Interval of 0 never ticks.
 // Setting Enabled to true on a timer that already runs keeps its count: only a change from
-// stopped to running starts a fresh count. So a target shown again while still up is hidden
-// when the first showing's time runs out.
+// stopped to running starts a fresh count. So enabling a running timer again does not put off
+// its next tick.
 #pragma once
 
 #include "platform/design.h"

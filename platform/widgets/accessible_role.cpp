@@ -6,7 +6,7 @@
 namespace platform {
 namespace {
 
-constexpr const char* kRoleProperty = "blastmapAccessibleRole";
+constexpr const char* kRoleProperty = "accessibleRole";
 
 QAccessibleInterface* interfaceWithRole(const QString&, QObject* object)
 {

@@ -13,8 +13,8 @@ int logicalPixelDrawnAt(int devicePixel, double scale);
 // Watches a top-level window's mouse events. Qt picks the control under the pointer, and tells
 // it where the pointer is, by rounding the position to the nearest logical pixel; at a scale
 // factor such as 1.5, and on every other device pixel at 2, that is the next logical pixel over
-// from the one drawn there, so that a press on the map's last device column reached the strip
-// beside it. The watcher hands the window the event again at the logical pixel drawn under the
+// from the one drawn there, so that a press on a control's last device column reached whatever
+// lies beside it. The watcher hands the window the event again at the logical pixel drawn under the
 // pointer. Where the two agree, which at scale 1 is everywhere, the event passes untouched.
 class DrawnPixelPointer final : public QObject {
 public:

@@ -18,7 +18,7 @@ void keepMouseEvents(QWidget* widget)
 
 std::int16_t mouseButton(const QMouseEvent& event)
 {
-    // Every button counts alike for the game; report the one that changed, or those held.
+    // A press or a release reports the button that changed; a move reports those held.
     const Qt::MouseButtons buttons =
         event.button() != Qt::NoButton ? event.button() : event.buttons();
     std::int16_t result = 0;
