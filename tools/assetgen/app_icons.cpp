@@ -1,6 +1,8 @@
-// Enlarges the dart's drawings by whole factors and encodes them as PNGs with alpha.
+// Enlarges the dart's pixel drawings by whole factors, or renders its vector drawing, and encodes
+// them as PNGs with alpha; writes the vector drawing as SVG.
 #include "tools/assetgen/app_icons.h"
 
+#include "tools/assetgen/dart_vector.h"
 #include "tools/assetgen/pictures.h"
 
 #include <QBuffer>
@@ -18,8 +20,6 @@ QImage enlarged(const Sprite& dart, int factor)
 {
     const QImage& source = dart.image;
     QImage icon(source.width() * factor, source.height() * factor, QImage::Format_ARGB32);
-    icon.setDotsPerMeterX(DotsPerMeter);
-    icon.setDotsPerMeterY(DotsPerMeter);
     for (int y = 0; y < icon.height(); ++y)
         for (int x = 0; x < icon.width(); ++x) {
             int index = source.pixelIndex(x / factor, y / factor);
@@ -29,9 +29,14 @@ QImage enlarged(const Sprite& dart, int factor)
     return icon;
 }
 
+// The largest size drawn from the pixels; above it, from the vector drawing.
+constexpr int kLargestPixelSize = 128;
+
 } // namespace
 
-QList<int> appIconSizes() { return {16, 32, 48, 64, 128}; }
+QList<int> appIconSizes() { return {16, 32, 48, 64, 128, 256, 512}; }
+
+QByteArray encodeScalableAppIcon() { return encodeDartSvg(kLargestPixelSize); }
 
 QByteArray encodeAppIcon(int size)
 {
@@ -39,7 +44,10 @@ QByteArray encodeAppIcon(int size)
         throw std::invalid_argument("the application icon has no " + std::to_string(size) +
                                     " pixel size");
     const int drawing = size % 32 == 0 ? 32 : 16;
-    const QImage icon = enlarged(drawDart(drawing), size / drawing);
+    QImage icon =
+        size > kLargestPixelSize ? renderDart(size) : enlarged(drawDart(drawing), size / drawing);
+    icon.setDotsPerMeterX(DotsPerMeter);
+    icon.setDotsPerMeterY(DotsPerMeter);
 
     QByteArray bytes;
     QBuffer buffer(&bytes);

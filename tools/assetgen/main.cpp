@@ -83,6 +83,7 @@ int main(int argc, char** argv)
         // Not embedded: installed for desktop menus (packaging/).
         for (int size : assetgen::appIconSizes())
             writeFile(folder, QString("app_icon_%1.png").arg(size), assetgen::encodeAppIcon(size));
+        writeFile(folder, "app_icon.svg", assetgen::encodeScalableAppIcon());
     } catch (const std::exception& error) {
         std::fprintf(stderr, "blastmap-assetgen: %s\n", error.what());
         return 1;
