@@ -37,7 +37,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral(BLASTMAP_NAME));
     QApplication::setApplicationVersion(QStringLiteral(BLASTMAP_VERSION_TEXT));
     // Matches the running window to its desktop entry, for the taskbar's icon and grouping.
-    QApplication::setDesktopFileName(QStringLiteral("org.example.Blastmap"));
+    QApplication::setDesktopFileName(QStringLiteral(BLASTMAP_DESKTOP_FILE_NAME));
 
     fonts.wait();
     BLASTMAP_START_MARK("fonts");

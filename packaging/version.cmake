@@ -1,9 +1,10 @@
-# The program's name and version, from project(VERSION) alone: blastmap_version_text() gives the
-# four-part form, and blastmap_version_header() writes the header that the program, its credits
-# and the Windows version resource include. Also read by cmake -P scripts.
+# The program's name, version and id, from project(VERSION) and BLASTMAP_APP_ID alone:
+# blastmap_version_text() gives the four-part form, and blastmap_version_header() writes the
+# header that the program, its credits and the Windows version resource include. Also read by
+# cmake -P scripts.
 #
-# The game has always shown its version as major.minor.revision with the minor in two digits
-# and the revision in four: 1.2.2 is "1.02.0002", and FILEVERSION 1,2,0,2.
+# The version record gives the version as major.minor.revision with the minor in two digits and
+# the revision in four: 1.2.2 is "1.02.0002", and FILEVERSION 1,2,0,2.
 
 # blastmap_version_text(<version> <out-var>): "1.2.2" -> "1.02.0002".
 function(blastmap_version_text version out)
@@ -19,10 +20,12 @@ function(blastmap_version_numbers version out)
     set(${out} "${major},${minor},0,${patch}" PARENT_SCOPE)
 endfunction()
 
-# blastmap_version_header(<name> <version> <folder>): writes <folder>/blastmap/version.h.
-function(blastmap_version_header name version folder)
+# blastmap_version_header(<name> <version> <app-id> <folder>): writes
+# <folder>/blastmap/version.h.
+function(blastmap_version_header name version app_id folder)
     set(PROJECT_NAME "${name}")
     set(PROJECT_VERSION "${version}")
+    set(BLASTMAP_APP_ID "${app_id}")
     blastmap_version_text("${version}" BLASTMAP_VERSION_TEXT)
     blastmap_version_numbers("${version}" BLASTMAP_VERSION_NUMBERS)
     configure_file("${CMAKE_CURRENT_FUNCTION_LIST_DIR}/version.h.in"

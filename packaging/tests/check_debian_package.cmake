@@ -64,6 +64,13 @@ if(NOT result EQUAL 0 OR NOT newest MATCHES "^blastmap \\(${version}\\) ")
     message(SEND_ERROR "the changelog's newest entry is '${newest}', not ${VERSION}")
 endif()
 
+# So is the metadata's newest release, the first of its history.
+file(READ "${SCRATCH}/root/usr/share/metainfo/org.example.Blastmap.metainfo.xml" metainfo)
+string(REGEX MATCH "<release version=\"[^\"]*\"" newest "${metainfo}")
+if(NOT newest STREQUAL "<release version=\"${VERSION}\"")
+    message(SEND_ERROR "the metadata's newest release is '${newest}', not ${VERSION}")
+endif()
+
 # The packed, stripped program must still load its libraries and run until stopped.
 execute_process(
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
