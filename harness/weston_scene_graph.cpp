@@ -12,7 +12,7 @@ namespace {
 const QRegularExpression kView(
     QStringLiteral(R"(^\tView \d+ \(role ([^,]*), PID (\d+), surface ID (\d+), (.*), [^,]+\):$)"));
 // The desktop shells' label: "top-level window 'TITLE' of APP_ID", both parts optional.
-const QRegularExpression kLabel(QStringLiteral(R"(^top-level window(?: '(.*)')?(?: of .*)?$)"));
+const QRegularExpression kLabel(QStringLiteral(R"(^top-level window(?: '(.*)')?(?: of (.*))?$)"));
 const QRegularExpression
     kPosition(QStringLiteral(R"(^\t\tposition: \((-?\d+), (-?\d+)\) -> \((-?\d+), (-?\d+)\)$)"));
 const QRegularExpression
@@ -41,6 +41,7 @@ std::vector<WestonToplevel> parseToplevels(std::string_view sceneGraph)
             if (inToplevel) {
                 WestonToplevel& toplevel = toplevels.emplace_back();
                 toplevel.title = label.captured(1).toStdString();
+                toplevel.appId = label.captured(2).toStdString();
                 toplevel.pid = static_cast<pid_t>(view.captured(2).toLong());
                 toplevel.surfaceId = view.captured(3).toULong();
             }

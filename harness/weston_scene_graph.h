@@ -11,6 +11,8 @@ namespace harness {
 
 struct WestonToplevel {
     std::string title;
+    // The desktop file name the client gave the window, which desktops match to its entry.
+    std::string appId;
     pid_t pid = 0;
     // Weston's id of the window's surface, which stays the same while the window lives.
     unsigned long surfaceId = 0;

@@ -30,6 +30,17 @@ std::string windowName(Display* display, XWindow window)
     return result;
 }
 
+std::string windowClass(Display* display, XWindow window)
+{
+    XClassHint hint{};
+    if (!XGetClassHint(display, window, &hint))
+        return {};
+    std::string result(hint.res_class ? hint.res_class : "");
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return result;
+}
+
 std::string netWmName(Display* display, XWindow window)
 {
     Atom actualType = None;

@@ -18,6 +18,9 @@ std::vector<XWindow> topLevelWindows(Display* display);
 std::string windowName(Display* display, XWindow window);
 // _NET_WM_NAME, the UTF-8 name that some programs give their windows instead.
 std::string netWmName(Display* display, XWindow window);
+// The class half of WM_CLASS, which desktops match to an entry's StartupWMClass; empty if the
+// window has none.
+std::string windowClass(Display* display, XWindow window);
 bool isViewable(Display* display, XWindow window);
 // The window's rectangle in root coordinates; empty if the window is gone.
 QRect rootGeometry(Display* display, XWindow window);

@@ -3,6 +3,7 @@
 #include "harness/weston_session.h"
 #include "harness/x_input.h"
 #include "harness/xvfb_server.h"
+#include "tests/e2e/desktop_entry.h"
 #include "tests/e2e/game_checks.h"
 #include "tests/e2e/game_test.h"
 #include "tests/e2e/pictures.h"
@@ -129,6 +130,8 @@ TEST_F(WaylandTest, PlaysInAFixedClientAreaOf402x328AndItsCloseButtonEndsItWithS
     const std::optional<harness::WestonToplevel> shown = game().toplevel(game().gameWindow());
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->title, "Blastmap");
+    // A desktop matches the window to its menu entry by its app id.
+    EXPECT_EQ(shown->appId, desktopEntryId());
     EXPECT_EQ(shown->opaque.size(), kClientSize);
     const QImage start = game().capture();
     EXPECT_TRUE(mapIsDrawn(start));

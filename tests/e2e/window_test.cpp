@@ -1,5 +1,6 @@
 // The window as a window manager sees it, and the first seconds of a game.
 #include "harness/x_windows.h"
+#include "tests/e2e/desktop_entry.h"
 #include "tests/e2e/game_checks.h"
 #include "tests/e2e/game_test.h"
 #include "tests/e2e/pictures.h"
@@ -16,6 +17,9 @@ using WindowTest = GameTest;
 TEST_F(WindowTest, TheWindowIsCalledBlastmapHasAFixedClientAreaAnIconAndTakesDeleteRequests)
 {
     EXPECT_EQ(harness::windowName(game().display(), game().window()), "Blastmap");
+    // A desktop matches the window to its menu entry by the class of WM_CLASS.
+    EXPECT_EQ(harness::windowClass(game().display(), game().window()),
+              desktopEntryValue("StartupWMClass"));
     EXPECT_EQ(game().geometry().size(), kClientSize);
 
     const harness::SizeHints hints = harness::normalHints(game().display(), game().window());

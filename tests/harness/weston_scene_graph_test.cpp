@@ -39,12 +39,13 @@ Layer 6 (pos 0x2):
 		[opaque: (0, 0) -> (1, 1)]
 )";
 
-TEST(WestonSceneGraph, ListsTheToplevelsTopmostFirstWithTheirTitlesSurfacesAndOpaqueRegions)
+TEST(WestonSceneGraph, ListsTheToplevelsTopmostFirstWithTheirTitlesIdsSurfacesAndOpaqueRegions)
 {
     const std::vector<WestonToplevel> toplevels = parseToplevels(kSceneGraph);
     ASSERT_EQ(toplevels.size(), 4u);
 
     EXPECT_EQ(toplevels[0].title, "Box");
+    EXPECT_EQ(toplevels[0].appId, "bed");
     EXPECT_EQ(toplevels[0].pid, 15329);
     EXPECT_EQ(toplevels[0].surfaceId, 25u);
     EXPECT_EQ(toplevels[0].surface, QRect(328, 238, 371, 105));
@@ -52,12 +53,14 @@ TEST(WestonSceneGraph, ListsTheToplevelsTopmostFirstWithTheirTitlesSurfacesAndOp
 
     // A title with a quote and a comma, partly off the output.
     EXPECT_EQ(toplevels[1].title, "It's mine, of course");
+    EXPECT_EQ(toplevels[1].appId, "org.example.App");
     EXPECT_EQ(toplevels[1].surfaceId, 16u);
     EXPECT_EQ(toplevels[1].surface, QRect(-4, -30, 408, 361));
     EXPECT_EQ(toplevels[1].opaque, QRect(-1, 0, 402, 328));
 
     // No title and no app id: a full-screen window without a title bar, opaque all over.
     EXPECT_EQ(toplevels[2].title, "");
+    EXPECT_EQ(toplevels[2].appId, "");
     EXPECT_EQ(toplevels[2].pid, 7);
     EXPECT_EQ(toplevels[2].opaque, QRect(311, 220, 402, 328));
 
