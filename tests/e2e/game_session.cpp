@@ -27,6 +27,7 @@ constexpr QPoint kCloseButton{-17, 15};
 constexpr QPoint kMaximiseButton{-40, 15};
 // How far a glyph reaches from its button's middle, at most.
 constexpr int kGlyphReach = 8;
+constexpr milliseconds kButtonTimeout{5000};
 // Between the window icon and the caption.
 constexpr QPoint kTitleBarSpot{50, 15};
 
@@ -336,13 +337,21 @@ harness::WestonToplevel GameSession::shownToplevel(GameWindowId window) const
 
 void GameSession::clickTitleBarButton(GameWindowId window, QPoint fromTopRight, Glyph glyph) const
 {
-    const QRect surface = shownToplevel(window).surface;
-    const QPoint middle = QPoint(surface.x() + surface.width(), surface.y()) + fromTopRight;
-    // Qt draws the bar with its first frame: a button missing there was never going to work.
-    const QImage button = harness::captureArea(
-        display(), m_compositor->outputWindow(),
-        QRect(middle - QPoint(kGlyphReach, kGlyphReach), QSize(2, 2) * kGlyphReach + QSize(1, 1)));
-    if (!showsGlyph(button, glyph))
+    // A window shows in the scene graph before the compositor has drawn it at its place: the
+    // button is pressed once its glyph shows there.
+    QPoint middle;
+    const bool shown = waitUntil(
+        kButtonTimeout,
+        [&] {
+            const QRect surface = shownToplevel(window).surface;
+            middle = QPoint(surface.x() + surface.width(), surface.y()) + fromTopRight;
+            return showsGlyph(harness::captureArea(display(), m_compositor->outputWindow(),
+                                                   QRect(middle - QPoint(kGlyphReach, kGlyphReach),
+                                                         QSize(2, 2) * kGlyphReach + QSize(1, 1))),
+                              glyph);
+        },
+        pollPace());
+    if (!shown)
         throw std::runtime_error("the title bar shows no such button at " +
                                  std::to_string(middle.x()) + "," + std::to_string(middle.y()));
     moveTo(m_compositor->outputOrigin() + middle);
