@@ -32,8 +32,12 @@ int main(int argc, char** argv)
     // A second core decodes the pictures while this one builds the window.
     auto pictures = std::make_unique<platform::PicturesAhead>(scene::form1Design());
     // Qt has taken its own options out of argv; only with a display can it tell which are its.
-    if (const auto status = app::rejectLeftoverArguments(argc, argv))
+    if (const auto status = app::rejectLeftoverArguments(argc, argv)) {
+        // Qt frees fontconfig's configuration as the application goes, which must not happen
+        // while the second core is still making it.
+        fonts.wait();
         return *status;
+    }
     QApplication::setApplicationName(QStringLiteral(BLASTMAP_NAME));
     QApplication::setApplicationVersion(QStringLiteral(BLASTMAP_VERSION_TEXT));
     // Matches the running window to its desktop entry, for the taskbar's icon and grouping.
