@@ -3,9 +3,9 @@
 #include "harness/design_geometry.h"
 
 #include "platform/twips.h"
+#include "platform/widgets/qt_string.h"
 
 #include <QImage>
-#include <QString>
 #include <algorithm>
 #include <map>
 #include <set>
@@ -21,8 +21,7 @@ using platform::twipsToPixels;
 std::map<QRgb, int> colourCounts(std::string_view resource)
 {
     const QImage picture =
-        QImage(QString::fromUtf8(resource.data(), static_cast<qsizetype>(resource.size())))
-            .convertToFormat(QImage::Format_ARGB32);
+        QImage(platform::toQString(resource)).convertToFormat(QImage::Format_ARGB32);
     std::map<QRgb, int> counts;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "harness/design_geometry.h"
+#include "platform/widgets/qt_string.h"
 #include "scene/form1_design.h"
 
 #include <QPoint>
@@ -19,8 +20,7 @@ inline QRect controlRect(std::string_view name)
 // The resource of the control's picture.
 inline QString controlPicture(std::string_view name)
 {
-    const std::string_view picture = scene::form1Design().control(name).picture;
-    return QString::fromUtf8(picture.data(), static_cast<qsizetype>(picture.size()));
+    return platform::toQString(scene::form1Design().control(name).picture);
 }
 // The colour that tells the control's picture from the others (but those of `sharedWith`).
 inline QRgb ownColour(std::string_view name,
