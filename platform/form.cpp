@@ -146,7 +146,26 @@ void Form::dispatch(const std::function<void()>& handler)
 void Form::reportError(const RuntimeError& error)
 {
     if (!m_unloaded)
-        m_services.showMessage(error.report(), m_design.caption);
+        showBox(error.report());
+}
+
+void Form::showBox(std::string_view text)
+{
+    struct Open {
+        Form& form;
+        explicit Open(Form& f)
+            : form(f)
+        {
+            if (form.m_boxesOpen++ == 0)
+                form.m_window->holdInput(true);
+        }
+        ~Open()
+        {
+            if (--form.m_boxesOpen == 0)
+                form.m_window->holdInput(false);
+        }
+    } open(*this);
+    m_services.showMessage(text, m_design.caption);
 }
 
 Timer& Form::timer(std::string_view name) const
@@ -181,7 +200,7 @@ float Form::rnd()
 void Form::msgBox(std::string_view text)
 {
     noteAccess({"", "MsgBox", true, false});
-    m_services.showMessage(text, m_design.caption);
+    showBox(text);
     if (m_unloaded)
         throw FormUnloaded{};
 }

@@ -49,6 +49,11 @@ public:
     // Called once the form is unloaded; the application ends the program here.
     std::function<void()> onUnload;
 
+    // Whether a message box of this form is open. The player's input to the window waits until
+    // it closes, whichever way it comes (the mouse, the keys, a screen reader's actions), while
+    // the timers tick on underneath; a control's actions ask here before they act.
+    bool boxOpen() const { return m_boxesOpen > 0; }
+
     EventHandler onLoad;
     MouseHandler onMouseMove; // only over the client area that no control covers
     void raiseMouseMove(std::int16_t button, std::int16_t shift, float x, float y);
@@ -97,10 +102,14 @@ private:
     Control* findControl(std::string_view name) const;
     [[noreturn]] static void missingControl(std::string_view name);
     void reportError(const class RuntimeError& error);
+    // Shows a box with the form's caption as its title and waits for it to close.
+    void showBox(std::string_view text);
 
     Services& m_services;
     FormDesign m_design;
     bool m_unloaded = false;
+    // Boxes nest: a timer's handler may fail and report while another box is open.
+    int m_boxesOpen = 0;
     AccessProbe* m_probe = nullptr;
     // Outlives the controls and the window, which take pictures from it.
     std::unique_ptr<PicturesAhead> m_pictures;

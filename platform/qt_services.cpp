@@ -26,9 +26,10 @@ private:
     QTimer m_timer;
 };
 
-// Keeps a message box modal to its owner window as the runtime's boxes are: the player's input
-// to the window is held back while the box is open, but the window can still be closed, and
-// closing it ends the box. Qt's own modality would refuse the window manager's close request.
+// Keeps a message box modal to its owner window as the runtime's boxes are: the events of the
+// player's input to the window are held back while the box is open, but the window can still be
+// closed, and closing it ends the box. Qt's own modality would refuse the window manager's close
+// request. A screen reader's actions are calls, not events: the form refuses those itself.
 class BoxGuard final : public QObject {
 public:
     BoxGuard(QWidget* owner, QMessageBox& box)
@@ -64,6 +65,12 @@ private:
         case QEvent::KeyRelease:
         case QEvent::ShortcutOverride:
         case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletMove:
+        case QEvent::TabletRelease:
             return true;
         default:
             return false;

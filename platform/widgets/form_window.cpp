@@ -3,11 +3,13 @@
 #include "platform/form.h"
 #include "platform/twips.h"
 #include "platform/widgets/accessible_role.h"
+#include "platform/widgets/control_accessibles.h"
 #include "platform/widgets/maximisable_fixed_size.h"
 #include "platform/widgets/mouse_routing.h"
 #include "platform/widgets/pictures.h"
 #include "platform/widgets/qt_string.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QIcon>
@@ -26,6 +28,7 @@ FormWindow::FormWindow(Form& form, const FormDesign& design)
 {
     // Before anything else: Qt makes and keeps a widget's accessible interface on first need.
     setAccessibleRole(this, QAccessible::Window);
+    installControlAccessibles();
     setWindowTitle(toQString(design.caption));
     setAccessibleName(windowTitle());
     setAccessibleDescription(toQString(design.accessibleDescription));
@@ -86,6 +89,31 @@ void FormWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
     m_form.unload();
+}
+
+} // namespace platform
+
+namespace platform {
+
+FormWindow* FormWindow::of(const QWidget* widget)
+{
+    return widget ? dynamic_cast<FormWindow*>(widget->window()) : nullptr;
+}
+
+void FormWindow::holdInput(bool held)
+{
+    // A screen reader may move the focus in the window behind the box; the box gives it back.
+    if (held)
+        m_focusBeforeBox = focusWidget();
+    else if (m_focusBeforeBox && focusWidget() != m_focusBeforeBox)
+        m_focusBeforeBox->setFocus(Qt::OtherFocusReason);
+    QAccessible::State changed;
+    changed.disabled = true;
+    for (QWidget* control : findChildren<QWidget*>())
+        if (actsForThePlayer(control)) {
+            QAccessibleStateChangeEvent event(control, changed);
+            QAccessible::updateAccessibility(&event);
+        }
 }
 
 } // namespace platform

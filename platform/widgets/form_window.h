@@ -3,6 +3,7 @@
 
 #include "platform/widgets/drawn_pixel_pointer.h"
 
+#include <QPointer>
 #include <QWidget>
 
 namespace platform {
@@ -14,6 +15,13 @@ class FormWindow final : public QWidget {
 public:
     FormWindow(Form& form, const FormDesign& design);
 
+    Form& form() const { return m_form; }
+    // The form's controls are out of the player's reach while a message box is open: a screen
+    // reader hears them as unavailable, and the focus is where it was when the box closes.
+    void holdInput(bool held);
+    // The form window that holds the widget, if any.
+    static FormWindow* of(const QWidget* widget);
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -23,6 +31,7 @@ protected:
 private:
     Form& m_form;
     bool m_painted = false;
+    QPointer<QWidget> m_focusBeforeBox;
     DrawnPixelPointer m_pointer;
 };
 

@@ -1,6 +1,7 @@
 // The shipped game in a real X window, read and played through the accessibility bus by the
 // library Orca is built on: what a screen reader finds, and that each action it offers does
 // what the same act with the mouse does, on the screen and on the bus.
+#include "harness/window_actions.h"
 #include "tests/accessibility/screen_reader.h"
 #include "tests/e2e/game_test.h"
 #include "tests/e2e/pictures.h"
@@ -8,6 +9,7 @@
 #include "tests/e2e/scene_view.h"
 
 #include <QJsonDocument>
+#include <X11/keysym.h>
 #include <algorithm>
 #include <functional>
 #include <optional>
@@ -193,6 +195,127 @@ TEST_F(AccessibilityTest, AScreenReaderFindsEveryControlAndItsActionsDoWhatTheMo
     // Both ends are seen with the same lag: only the jitter of a busy machine comes on top.
     EXPECT_LE(*upMs, 200 + 250) << "the target stayed up as long as before";
 }
+
+// What the player can change and a screen reader reads back: the box, the bar, the panels.
+struct Controls {
+    bool civilianTicked;
+    double difficulty;
+    bool instructionsShowing;
+    bool creditsShowing;
+    bool creditsButtonSaysDone;
+    bool operator==(const Controls&) const = default;
+};
+
+Controls readControls(const ScreenReader& reader)
+{
+    return {hasState(reader.child("check box", "Civilian"), "checked"),
+            reader.child("scroll bar", "Difficulty")["value"].toObject()["current"].toDouble(),
+            hasState(reader.child("label", "Instructions"), "showing"),
+            hasState(reader.child("text", "Credits"), "showing"),
+            !reader.child("push button", "Done").isEmpty()};
+}
+
+std::string describe(const Controls& controls)
+{
+    return std::string("civilian ") + (controls.civilianTicked ? "ticked" : "clear") +
+           ", difficulty " + std::to_string(controls.difficulty) + ", instructions " +
+           (controls.instructionsShowing ? "shown" : "hidden") + ", credits " +
+           (controls.creditsShowing ? "shown" : "hidden") + ", button " +
+           (controls.creditsButtonSaysDone ? "Done" : "Credits!");
+}
+
+// Every action a screen reader offers on the window's controls, once each.
+void actOnEveryControl(const ScreenReader& reader, const Controls& now)
+{
+    reader.act("check box", "Civilian", "Toggle");
+    reader.act("push button", "Instructions", "Press");
+    reader.act("push button", now.creditsButtonSaysDone ? "Done" : "Credits!", "Press");
+    reader.setValue("scroll bar", "Difficulty", 450);
+    reader.act("scroll bar", "Difficulty", "Decrease");
+    reader.act("scroll bar", "Difficulty", "Decrease");
+    reader.act("scroll bar", "Difficulty", "Increase");
+    reader.act("scroll bar", "Difficulty", "SetFocus");
+}
+
+// A message box of the game, opened by the mouse as a player opens it.
+enum class Box { Scolding, Congratulation };
+
+class BoxHoldsTheScreenReader : public AccessibilityTest,
+                                public ::testing::WithParamInterface<Box> {
+protected:
+    // Clicks a shown civilian until its box opens; a jump may take it from under the press.
+    std::optional<XWindow> hitACivilian()
+    {
+        const QSize civilian = harness::controlRect(scene::form1Design(), "civ1").size();
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            const std::optional<QImage> shown = waitForScreen(
+                game(), kShown, [](const QImage& s) { return !civilianSpots(s).empty(); });
+            if (!shown)
+                return std::nullopt;
+            const QPoint spot = civilianSpots(*shown).front();
+            game().clickAt(spot + QPoint(civilian.width() / 2, civilian.height() / 2));
+            std::vector<XWindow> boxes;
+            if (waitUntil(milliseconds(2000), [&] {
+                    boxes = game().messageBoxes();
+                    return !boxes.empty();
+                }))
+                return boxes.front();
+        }
+        return std::nullopt;
+    }
+
+    std::optional<XWindow> openTheBox(const ScreenReader& reader)
+    {
+        if (GetParam() == Box::Congratulation) {
+            const std::optional<Hit> hit = hitTheTarget(game());
+            return hit ? std::optional(hit->box) : std::nullopt;
+        }
+        reader.act("check box", "Civilian", "Toggle");
+        return hitACivilian();
+    }
+};
+
+TEST_P(BoxHoldsTheScreenReader, NoActionGoesThroughBehindTheBoxAndEachWorksAfterOk)
+{
+    const ScreenReader reader(game().process().pid());
+    const std::optional<XWindow> box = openTheBox(reader);
+    ASSERT_TRUE(box) << "the box never opened";
+    ASSERT_TRUE(moveAside(game(), *box));
+    const Controls before = readControls(reader);
+    // Unavailable, as a desktop says of a window behind a modal dialog.
+    for (const auto& [role, name] : {std::pair{"check box", "Civilian"},
+                                     {"scroll bar", "Difficulty"},
+                                     {"push button", "Instructions"}})
+        EXPECT_FALSE(hasState(reader.child(role, name), "sensitive")) << role << " " << name;
+
+    actOnEveryControl(reader, before);
+    EXPECT_EQ(readControls(reader), before) << describe(readControls(reader));
+    const QImage screen = game().capture();
+    EXPECT_FALSE(panelShown(screen, kInstructionsPanel));
+    EXPECT_FALSE(panelShown(screen, kCreditsPanel));
+    EXPECT_EQ(game().messageBoxes(), std::vector<XWindow>{*box});
+
+    // OK, from the keyboard, with the box focused as a window manager would focus it.
+    harness::focusWindow(game().display(), *box);
+    game().tapKey(XK_Return);
+    ASSERT_TRUE(waitUntil(milliseconds(5000), [&] { return game().messageBoxes().empty(); }));
+    EXPECT_TRUE(hasState(reader.child("push button", "Instructions"), "sensitive"));
+    actOnEveryControl(reader, before);
+    EXPECT_TRUE(busSays([&] {
+        const Controls after = readControls(reader);
+        return after.civilianTicked != before.civilianTicked && after.difficulty == 425 &&
+               after.instructionsShowing && after.creditsShowing && after.creditsButtonSaysDone;
+    })) << describe(readControls(reader));
+    EXPECT_TRUE(screenShows([](const QImage& s) {
+        return panelShown(s, kInstructionsPanel) && panelShown(s, kCreditsPanel);
+    }));
+}
+
+INSTANTIATE_TEST_SUITE_P(EitherBox, BoxHoldsTheScreenReader,
+                         ::testing::Values(Box::Scolding, Box::Congratulation),
+                         [](const auto& box) {
+                             return box.param == Box::Scolding ? "Scolding" : "Congratulation";
+                         });
 
 } // namespace
 } // namespace e2e

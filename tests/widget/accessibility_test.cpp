@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <initializer_list>
 #include <map>
 
 using testing_support::ShownForm1Test;
@@ -88,4 +89,66 @@ TEST_F(Accessibility, TheInstructionsAreReadOutInFull)
     QAccessibleInterface* inst = QAccessible::queryAccessibleInterface(f().Inst.widget());
     EXPECT_EQ(inst->text(QAccessible::Description),
               qobject_cast<const QLabel*>(f().Inst.widget())->text());
+}
+
+namespace {
+
+QAccessibleInterface* accessibleOf(const platform::Control& control)
+{
+    return QAccessible::queryAccessibleInterface(control.widget());
+}
+
+// Every action a screen reader offers on the form's controls, as it performs them.
+void actOnEveryControl(game::Form1& form)
+{
+    for (const platform::Control* button : {static_cast<platform::Control*>(&form.Instructions),
+                                            static_cast<platform::Control*>(&form.Credits)})
+        accessibleOf(*button)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+    accessibleOf(form.civcheck)
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
+    accessibleOf(form.Diff)->valueInterface()->setCurrentValue(300);
+    accessibleOf(form.Credits)
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::setFocusAction());
+}
+
+} // namespace
+
+TEST_F(Accessibility, NoActionGoesThroughBehindAnOpenBoxWhichSaysTheControlsAreUnavailable)
+{
+    ASSERT_EQ(focused(), "Credits");
+    accessibleOf(f().civcheck)
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::setFocusAction());
+    ASSERT_EQ(focused(), "civcheck");
+    f().civcheck.setValue(1);
+
+    bool openWhileActing = false;
+    boxes().whileOpen([&] {
+        openWhileActing = f().boxOpen();
+        for (const platform::Control* control : std::initializer_list<platform::Control*>{
+                 &f().civcheck, &f().Diff, &f().Instructions, &f().Credits})
+            EXPECT_TRUE(accessibleOf(*control)->state().disabled) << control->name();
+        EXPECT_FALSE(accessibleOf(f().Iraq)->state().disabled);
+        actOnEveryControl(f());
+        EXPECT_FALSE(f().Instructions.widget()->property("down").toBool()) << "pressed behind";
+    });
+    f().dispatch([&] { f().civ1_Click(); });
+    ASSERT_TRUE(openWhileActing);
+    EXPECT_EQ(f().civcheck.value(), 1);
+    EXPECT_TRUE(f().civ1.visible());
+    EXPECT_EQ(f().Diff.value(), 0);
+    EXPECT_EQ(f().instnum, 0);
+    EXPECT_EQ(f().crednum, 0);
+    EXPECT_EQ(focused(), "civcheck");
+    EXPECT_FALSE(accessibleOf(f().civcheck)->state().disabled);
+
+    // Once it is closed, each works.
+    actOnEveryControl(f());
+    EXPECT_EQ(f().civcheck.value(), 0);
+    EXPECT_EQ(f().Diff.value(), 300);
+    EXPECT_EQ(focused(), "Credits");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f().instnum == 1 && f().crednum == 1; }));
 }
