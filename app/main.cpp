@@ -21,6 +21,9 @@ int main(int argc, char** argv)
     // Help and version need no display, so they are answered before Qt looks for one.
     if (const auto status = app::answerInformationOptions(argc, argv))
         return *status;
+    // A usage error is one whatever the display: said before Qt looks for one.
+    if (const auto status = app::rejectArgumentsUnknownToQt(argc, argv))
+        return *status;
     // Caught from the start: a signal that comes while Qt connects closes the window once shown.
     app::SignalCloser signalCloser;
     // Qt's connection to the display leaves a second core idle: the fonts are read there.

@@ -145,15 +145,18 @@ TEST(CommandLine, WhatNeitherTheGameNorQtKnowsIsAUsageError)
          "blastmap: unknown option '--frobnicate'\n"},
         {{"Iraq"}, "blastmap: unexpected argument 'Iraq'\n"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        const Outcome outcome = run(c.arguments, offscreen());
-        EXPECT_EQ(outcome.how, QProcess::NormalExit);
-        EXPECT_EQ(outcome.status, 2);
-        EXPECT_EQ(outcome.out, "");
-        EXPECT_EQ(outcome.err,
-                  std::string(c.reported) + "Try 'blastmap --help' for more information.\n");
-    }
+    // With a display or without one: the usage error comes first.
+    for (const Case& c : cases)
+        for (const QProcessEnvironment& environment : {offscreen(), withoutDisplay()}) {
+            SCOPED_TRACE(c.arguments.join(' ').toStdString() + " with" +
+                         (environment.contains("QT_QPA_PLATFORM") ? "" : "out") + " a display");
+            const Outcome outcome = run(c.arguments, environment);
+            EXPECT_EQ(outcome.how, QProcess::NormalExit);
+            EXPECT_EQ(outcome.status, 2);
+            EXPECT_EQ(outcome.out, "");
+            EXPECT_EQ(outcome.err,
+                      std::string(c.reported) + "Try 'blastmap --help' for more information.\n");
+        }
 }
 
 TEST(NoDisplay, OneLineSaysSoAndHowToNameOneAndTheStatusIsOne)
