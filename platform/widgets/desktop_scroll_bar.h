@@ -12,10 +12,11 @@ namespace platform {
 //
 // A left press in the trough takes one large step towards the pointer and repeats while held,
 // until the thumb reaches the pointer; it goes on only when the pointer moves on beyond the
-// thumb. No press there makes the thumb jump to the pointer. Qt leaves that to the style (a left
-// or middle click jumps where the style's hints say so, and its repeat runs on to the end), so
-// the bar pages itself: a style still draws it, but decides nothing about a press in the trough.
-// Left presses on the arrows and the thumb stay Qt's.
+// thumb. No press there makes the thumb jump to the pointer: only the entries of the bar's menu
+// that say so ("Scroll here", the edges) move it there in one step, as a desktop's do. Qt leaves
+// that to the style (a left or middle click jumps where the style's hints say so, and its repeat
+// runs on to the end), so the bar pages itself: a style still draws it, but decides nothing about a
+// press in the trough. Left presses on the arrows and the thumb stay Qt's.
 //
 // The left button alone pages, steps and drags, and only pressed on its own; its release ends
 // what it started whatever other button is down. The other buttons do nothing on any part of
@@ -25,6 +26,10 @@ namespace platform {
 class DesktopScrollBar final : public QScrollBar {
 public:
     using QScrollBar::QScrollBar;
+
+    // The delays of Qt's own scroll bars: before a held press repeats, and between repeats.
+    static constexpr int kRepeatDelayMs = 500;
+    static constexpr int kRepeatIntervalMs = 50;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -54,10 +59,6 @@ private:
 
     void stopPaging();
     static SliderAction actionFor(int key);
-
-    // The delays of Qt's own scroll bars.
-    static constexpr int kRepeatDelayMs = 500;
-    static constexpr int kRepeatIntervalMs = 50;
 
     bool m_leftHeld = false; // since a left press on the bar, until its release
     QStyle::SubControl m_paging = QStyle::SC_None; // the part of the trough held pressed

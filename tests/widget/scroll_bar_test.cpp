@@ -1,7 +1,9 @@
 // The difficulty bar under any style: arrows and the trough step, a click never jumps the thumb,
 // a held press stops under the pointer, only the left button acts, and the wheel steps.
+#include "platform/widgets/desktop_scroll_bar.h"
 #include "shown_form.h"
 
+#include <QMenu>
 #include <QProxyStyle>
 #include <QScrollBar>
 #include <QStyleFactory>
@@ -13,9 +15,15 @@
 #include <optional>
 #include <vector>
 
+using platform::DesktopScrollBar;
 using testing_support::ShownForm1Test;
 
 namespace {
+
+// The bar's own style option, which QScrollBar keeps to itself and its subclasses.
+struct StyleOptionOf : QScrollBar {
+    using QScrollBar::initStyleOption;
+};
 
 // A style that asks for the thumb to jump to a left or a middle click in the trough, as some
 // desktop styles do, and for a held press to stop near where Qt last saw a press begin.
@@ -36,6 +44,13 @@ public:
         return QProxyStyle::styleHint(hint, option, widget, data);
     }
 };
+
+// Where the thumb of the design's bar, drawn by Fusion, lies under a point of the bar.
+constexpr std::int16_t kStopUnderAThird = 75;
+constexpr std::int16_t kStopUnderTwoFifths = 150;
+constexpr std::int16_t kValueDraggedToTheMiddle = 227;
+// Qt's "Scroll here" puts the thumb's left end, not its middle, at the pointer.
+constexpr std::int16_t kScrolledHereAtTheMiddle = 268;
 
 class DifficultyBar : public ShownForm1Test {
 protected:
@@ -77,19 +92,18 @@ protected:
                 inWindow.center().y()};
     }
 
-    // Where a held press at `point` stops paging from `from`: the first page that brings the
-    // thumb over the point or past it.
-    int pagedUntilUnder(QPoint point, int from)
+    // Waits out the repeat's first delay and two steps after it: a bar that still pages has
+    // changed by then.
+    static void waitOutTheRepeat()
     {
-        int value = from;
-        while (value < bar()->maximum() && partAt(point, value) == QStyle::SC_ScrollBarAddPage)
-            value = std::min(value + bar()->pageStep(), bar()->maximum());
-        return value;
+        QTest::qWait(DesktopScrollBar::kRepeatDelayMs + 2 * DesktopScrollBar::kRepeatIntervalMs);
     }
 
-    // Waits longer than the repeat's first delay and a step after it: a bar that still pages
-    // has changed by then.
-    void waitOutTheRepeat() { QTest::qWait(700); }
+    // Waits for the bar's value, as long as the paging from one end to the other takes.
+    bool valueBecomes(int value)
+    {
+        return QTest::qWaitFor([&] { return f().Diff.value() == value; }, 10000);
+    }
 
     int changes = 0;
 
@@ -97,15 +111,12 @@ private:
     QStyleOptionSlider barOption(std::optional<int> value = std::nullopt)
     {
         QStyleOptionSlider option;
-        option.initFrom(bar());
-        option.orientation = Qt::Horizontal;
-        option.minimum = bar()->minimum();
-        option.maximum = bar()->maximum();
-        option.sliderPosition = value.value_or(bar()->sliderPosition());
-        option.sliderValue = value.value_or(bar()->value());
-        option.singleStep = bar()->singleStep();
-        option.pageStep = bar()->pageStep();
+        (bar()->*&StyleOptionOf::initStyleOption)(&option);
         option.subControls = QStyle::SC_All;
+        if (value) {
+            option.sliderPosition = *value;
+            option.sliderValue = *value;
+        }
         return option;
     }
 
@@ -155,6 +166,7 @@ TEST_F(DifficultyBar, ClicksStepByTheSmallOrLargeChangeAndNeverJumpUnderAnyStyle
     }
 }
 
+// The stops below are where the thumb lies under the pointer in Fusion at the design's size.
 TEST_F(DifficultyBar, AHeldPressInTheTroughPagesUntilTheThumbIsUnderThePointerAndOnWhenItMoves)
 {
     QApplication::setStyle(new AbsoluteClicks);
@@ -163,25 +175,104 @@ TEST_F(DifficultyBar, AHeldPressInTheTroughPagesUntilTheThumbIsUnderThePointerAn
     // A third of the way along: the thumb stops there, short of the end.
     const QPoint third = alongTheBar(1.0 / 3);
     ASSERT_EQ(partAt(third), QStyle::SC_ScrollBarAddPage);
-    const int underThird = pagedUntilUnder(third, 0);
-    ASSERT_LT(underThird, 450);
     press(third);
     EXPECT_EQ(f().Diff.value(), 75);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return f().Diff.value() == underThird; }, 10000))
-        << "held, the press went to " << f().Diff.value() << ", not " << underThird;
+    EXPECT_TRUE(valueBecomes(kStopUnderAThird)) << "held, the press went to " << f().Diff.value();
     waitOutTheRepeat();
-    EXPECT_EQ(f().Diff.value(), underThird) << "the thumb went on past the pointer";
-    EXPECT_EQ(changes, underThird / 75) << "one Change a page";
+    EXPECT_EQ(f().Diff.value(), kStopUnderAThird) << "the thumb went on past the pointer";
+    EXPECT_EQ(changes, kStopUnderAThird / 75) << "one Change a page";
 
     // Moved on beyond the thumb, the pointer takes the paging up again, to the end here.
     const QPoint nearTheEnd = alongTheBar(0.85);
-    ASSERT_EQ(pagedUntilUnder(nearTheEnd, underThird), 450);
     moveTo(nearTheEnd);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return f().Diff.value() == 450; }, 10000))
-        << "the paging stopped at " << f().Diff.value();
+    EXPECT_TRUE(valueBecomes(450)) << "the paging stopped at " << f().Diff.value();
     release(nearTheEnd);
     EXPECT_EQ(changes, 6);
     EXPECT_EQ(f().appear.interval(), 200);
+
+    // Left of the thumb the same, paging down.
+    const QPoint twoFifths = alongTheBar(0.4);
+    ASSERT_EQ(partAt(twoFifths), QStyle::SC_ScrollBarSubPage);
+    changes = 0;
+    press(twoFifths);
+    EXPECT_TRUE(valueBecomes(kStopUnderTwoFifths))
+        << "held, the press went to " << f().Diff.value();
+    waitOutTheRepeat();
+    release(twoFifths);
+    EXPECT_EQ(f().Diff.value(), kStopUnderTwoFifths) << "the thumb went on past the pointer";
+    EXPECT_EQ(changes, (450 - kStopUnderTwoFifths) / 75);
+}
+
+TEST_F(DifficultyBar, AHeldArrowRepeatsAfterTheDelayToTheEndAndADragChangesOnceAtTheRelease)
+{
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    f().Diff.setValue(375);
+    changes = 0;
+    const QPoint arrow = centreOf(QStyle::SC_ScrollBarAddLine);
+    press(arrow);
+    EXPECT_EQ(f().Diff.value(), 400);
+    QTest::qWait(DesktopScrollBar::kRepeatDelayMs / 2);
+    EXPECT_EQ(f().Diff.value(), 400) << "repeated before the delay";
+    EXPECT_TRUE(valueBecomes(450));
+    waitOutTheRepeat();
+    release(arrow);
+    EXPECT_EQ(f().Diff.value(), 450);
+    EXPECT_EQ(changes, 3);
+
+    // The thumb dragged from 0 to the middle of the bar: one Change, where it was let go.
+    f().Diff.setValue(0);
+    changes = 0;
+    const QPoint thumb = centreOf(QStyle::SC_ScrollBarSlider);
+    press(thumb);
+    for (const double fraction : {0.3, 0.4, 0.5})
+        QTest::mouseMove(window(), alongTheBar(fraction));
+    EXPECT_EQ(changes, 0) << "a Change before the release";
+    release(alongTheBar(0.5));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(f().Diff.value(), kValueDraggedToTheMiddle);
+    EXPECT_EQ(f().appear.interval(), 650 - kValueDraggedToTheMiddle);
+}
+
+TEST_F(DifficultyBar, EachEntryOfTheBarsMenuRaisesOneChangeInsideTheRange)
+{
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    struct Entry {
+        const char* text;
+        std::int16_t from;
+        std::int16_t value;
+    };
+    const Entry entries[] = {
+        {"Scroll here", 0, kScrolledHereAtTheMiddle},
+        {"Left edge", 200, 0},
+        {"Right edge", 200, 450},
+        {"Page left", 50, 0},
+        {"Page right", 400, 450},
+        {"Scroll left", 200, 175},
+        {"Scroll right", 200, 225},
+    };
+    for (const Entry& entry : entries) {
+        SCOPED_TRACE(entry.text);
+        f().Diff.setValue(entry.from);
+        changes = 0;
+        bool chosen = false;
+        QTimer::singleShot(0, [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (QAction* action : menu->actions())
+                    if (action->text() == entry.text) {
+                        chosen = true;
+                        menu->setActiveAction(action);
+                        QTest::keyClick(menu, Qt::Key_Return);
+                        return;
+                    }
+                menu->close();
+            }
+        });
+        click(alongTheBar(0.5), Qt::RightButton);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return chosen; }));
+        EXPECT_EQ(f().Diff.value(), entry.value);
+        EXPECT_EQ(changes, 1);
+        EXPECT_EQ(f().appear.interval(), 650 - entry.value);
+    }
 }
 
 TEST_F(DifficultyBar, NoMixOfButtonsLeavesTheBarPagingOrItsThumbHeld)
@@ -255,8 +346,7 @@ TEST_F(DifficultyBar, NoMixOfButtonsLeavesTheBarPagingOrItsThumbHeld)
     // With nothing held, the right button still opens the menu.
     closeAnyMenu();
     click(centreOf(trough), Qt::RightButton);
-    QTest::qWait(100);
-    EXPECT_TRUE(menuOpened);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menuOpened; }));
 }
 
 TEST_F(DifficultyBar, TheWheelAndATouchpadStepInsideTheRangeWithAChangeEach)
