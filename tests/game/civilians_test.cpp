@@ -70,6 +70,15 @@ TEST_F(CivilianPlacement, ACivilianMayKeepItsSpot)
 
 TEST_F(CivilianPlacement, HiddenCiviliansJumpAndShowWhereTheLatestTickPutThem)
 {
+    // Ticked before civmove has ticked, they show where the design put them.
+    f().civcheck.setValue(1);
+    for (const platform::Image* civilian : {&f().civ1, &f().civ2}) {
+        EXPECT_TRUE(civilian->visible());
+        EXPECT_EQ(civilian->left(), f().design().control(civilian->name()).left);
+        EXPECT_EQ(civilian->top(), f().design().control(civilian->name()).top);
+    }
+    f().civcheck.setValue(0);
+
     generator().push({valueForSpot(10), valueForSpot(11)});
     clock().advance(750);
     EXPECT_FALSE(f().civ1.visible());

@@ -73,10 +73,17 @@ TEST_F(Keyboard, TheScrollBarStepsBySmallAndLargeChangeAndJumpsToItsEnds)
 TEST_F(Keyboard, APlayersClicksGiveTheCheckBoxOnlyCheckedOrUnchecked)
 {
     f().civcheck.setValue(2);
+    int clicks = 0;
+    f().civcheck.onClick = [&, handler = f().civcheck.onClick] {
+        ++clicks;
+        handler();
+    };
     const QPoint box = f().civcheck.widget()->geometry().center();
     for (std::int16_t expected : {0, 1, 0}) {
+        clicks = 0;
         QTest::mouseClick(window(), Qt::LeftButton, Qt::NoModifier, box);
         EXPECT_EQ(f().civcheck.value(), expected);
         EXPECT_EQ(f().civ1.visible(), expected == 1);
+        EXPECT_EQ(clicks, 1) << "one click, one Click";
     }
 }

@@ -170,6 +170,9 @@ TEST_F(MouseRouting, ATapActsAsAPressAndReleaseOfTheLeftButtonWhereverItLands)
     EXPECT_EQ(f().boom1.left(), 150 * 15 - 480);
     tap(f().Credits.widget()->geometry().center());
     EXPECT_TRUE(f().Creditbox.visible()) << "a tap on a button is no click";
+    tap({401, 200});
+    EXPECT_EQ(f().mousex, 6015) << "a tap on the uncovered strip is not recorded as a move is";
+    EXPECT_EQ(f().mousey, 3000);
 }
 
 TEST_F(MouseRouting, TheTargetBelowTheWindowsEdgeCannotBePressedThere)
