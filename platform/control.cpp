@@ -16,6 +16,8 @@ Control::Control(Form& form, const ControlDesign& design)
     , m_width(design.width)
     , m_height(design.height)
     , m_visible(design.visible)
+    , m_announcedWhenShown(design.announcedWhenShown)
+    , m_announcedWhenHidden(design.announcedWhenHidden)
 {
 }
 
@@ -81,8 +83,12 @@ void Control::setTop(float top)
 void Control::setVisible(bool visible)
 {
     noteAccess("Visible", Write);
+    const bool changed = visible != m_visible;
     m_visible = visible;
     m_widget->setVisible(visible);
+    const std::string& announced = visible ? m_announcedWhenShown : m_announcedWhenHidden;
+    if (changed && !announced.empty())
+        m_form.announce(announced);
 }
 
 void Control::place() { m_widget->move(twipsToPixels(m_left), twipsToPixels(m_top)); }

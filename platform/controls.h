@@ -77,6 +77,8 @@ private:
     float m_width;
     float m_height;
     bool m_visible;
+    std::string m_announcedWhenShown;
+    std::string m_announcedWhenHidden;
     QWidget* m_widget = nullptr;
 };
 

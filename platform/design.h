@@ -37,8 +37,15 @@ struct ControlDesign {
     int tabIndex = -1; // -1: takes no place in the tab order
     // Caption of a button, check box or label; contents of a text box.
     std::string_view text{};
-    // What a screen reader calls the control where its own text does not say it.
+    // What a screen reader calls the control where its own text does not say it. A named label
+    // is read out whole when it shows, as a notification.
     std::string_view accessibleName{};
+    // What a screen reader says when the control shows or hides, where it would say nothing.
+    std::string_view announcedWhenShown{};
+    std::string_view announcedWhenHidden{};
+    // A scroll bar's value as a screen reader reads it, where the bare value says too little:
+    // this minus the value (0: the value itself).
+    std::int16_t accessibleValueFrom = 0;
     std::string_view picture{}; // resource path of an image's picture
     bool stretch = false;       // the picture fills the control instead of showing at its size
     SystemColour background = SystemColour::Default;

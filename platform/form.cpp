@@ -82,6 +82,8 @@ QWidget* Form::window() const { return m_window.get(); }
 
 void Form::load() { raise(onLoad); }
 
+void Form::announce(std::string_view text) { m_window->announce(text); }
+
 void Form::show()
 {
     m_window->show();

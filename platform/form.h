@@ -53,6 +53,8 @@ public:
     // it closes, whichever way it comes (the mouse, the keys, a screen reader's actions), while
     // the timers tick on underneath; a control's actions ask here before they act.
     bool boxOpen() const { return m_boxesOpen > 0; }
+    // Has a screen reader say the text, as it says a notification.
+    void announce(std::string_view text);
 
     EventHandler onLoad;
     MouseHandler onMouseMove; // only over the client area that no control covers

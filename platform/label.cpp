@@ -1,4 +1,5 @@
 #include "platform/controls.h"
+#include "platform/widgets/accessible_role.h"
 #include "platform/widgets/qt_string.h"
 #include "platform/widgets/system_colours.h"
 
@@ -9,7 +10,13 @@ namespace platform {
 Label::Label(Form& form, const ControlDesign& design, QWidget* parent)
     : Control(form, design)
 {
-    auto* label = new QLabel(toQString(design.text), parent);
+    auto* label = new QLabel(parent);
+    // A named label is read out when it shows, text and all: Orca says a notification as it
+    // shows, and its flat review reads a label by its name. The role must come before the text,
+    // whose first change makes Qt settle on its own interface for the label.
+    if (!design.accessibleName.empty())
+        setAccessibleRole(label, QAccessible::Notification);
+    label->setText(toQString(design.text));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (design.border) {
@@ -17,10 +24,9 @@ Label::Label(Form& form, const ControlDesign& design, QWidget* parent)
         label->setLineWidth(1);
     }
     applySystemColour(label, design.background);
-    // A named label still has its text read out, as the description.
-    if (!design.accessibleName.empty())
-        label->setAccessibleDescription(label->text());
     attach(label, Backing::Windowless);
+    if (!design.accessibleName.empty())
+        label->setAccessibleName(label->text());
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/widgets/control_accessibles.h"
 #include "platform/widgets/desktop_scroll_bar.h"
 
 namespace platform {
@@ -12,6 +13,8 @@ HScrollBar::HScrollBar(Form& form, const ControlDesign& design, QWidget* parent)
     bar->setSingleStep(design.range.smallChange);
     bar->setPageStep(design.range.largeChange);
     bar->setValue(design.range.value);
+    if (design.accessibleValueFrom != 0)
+        setAccessibleValueFrom(bar, design.accessibleValueFrom);
     // Change comes when a drag of the thumb ends, not at every pixel on the way.
     bar->setTracking(false);
     // Qt's scroll bars take no focus of their own; the player tabs to this one and uses keys.

@@ -11,6 +11,8 @@ using platform::SystemColour;
 // The dart, the window's icon and its pointer; its tip is the pointer's hot spot.
 constexpr std::string_view kDart = ":/pictures/dart.ico";
 constexpr std::string_view kCivilianPicture = ":/pictures/civilian.gif";
+// How long the target stays up with the difficulty bar at 0, the bar's value taken off it.
+constexpr std::int16_t kLongestUpMs = 650;
 
 platform::FormDesign makeDesign()
 {
@@ -50,6 +52,8 @@ platform::FormDesign makeDesign()
                  .tabIndex = 5,
                  .text = kCredits,
                  .accessibleName = kCreditsName,
+                 .announcedWhenShown = kCreditsShown,
+                 .announcedWhenHidden = kCreditsClosed,
                  .scrollBars = platform::ScrollBars::Vertical,
                  .locked = true},
                 {.name = "Diff",
@@ -60,6 +64,7 @@ platform::FormDesign makeDesign()
                  .height = 135,
                  .tabIndex = 3,
                  .accessibleName = kDifficultyName,
+                 .accessibleValueFrom = kLongestUpMs,
                  .range = {.min = 0, .max = 450, .smallChange = 25, .largeChange = 75, .value = 0}},
                 {.name = "Instructions",
                  .kind = ControlKind::CommandButton,
@@ -150,6 +155,7 @@ platform::FormDesign makeDesign()
                  .tabIndex = 0,
                  .text = kInstructions,
                  .accessibleName = kInstructionsName,
+                 .announcedWhenHidden = kInstructionsClosed,
                  .background = SystemColour::InactiveTitleBar,
                  .border = true},
                 {.name = "Despot",
@@ -176,7 +182,7 @@ platform::FormDesign makeDesign()
                 {.name = "civmove", .enabled = true, .interval = 750},
                 {.name = "boomtime", .enabled = false, .interval = 300},
                 {.name = "moveT", .enabled = true, .interval = 3000},
-                {.name = "appear", .enabled = false, .interval = 650},
+                {.name = "appear", .enabled = false, .interval = kLongestUpMs},
             },
     };
 }

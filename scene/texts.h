@@ -56,6 +56,12 @@ inline constexpr std::string_view kCivilianName = "Civilian";
 inline constexpr std::string_view kCivilianHitName = "Civilian, hit";
 inline constexpr std::string_view kInstructionsName = "Instructions";
 inline constexpr std::string_view kCreditsName = "Credits";
-inline constexpr std::string_view kDifficultyName = "Difficulty";
+// The bar's value reads as what it means.
+inline constexpr std::string_view kDifficultyName = "Difficulty, milliseconds the target stays up";
+// Said when a panel opens or closes, where the screen reader would hear nothing of it.
+inline constexpr std::string_view kInstructionsClosed = "Instructions closed";
+inline constexpr std::string_view kCreditsShown = "Credits shown; the button now reads Done";
+inline constexpr std::string_view kCreditsClosed =
+    "Credits closed; the button reads Credits! again";
 
 } // namespace scene

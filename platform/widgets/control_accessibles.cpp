@@ -8,9 +8,12 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace platform {
 namespace {
+
+constexpr const char* kValueFromProperty = "accessibleValueFrom";
 
 bool heldByBox(const QWidget* widget)
 {
@@ -91,7 +94,7 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Value)
-            return QString::number(bar()->value());
+            return QString::number(read(bar()->value()));
         return QAccessibleWidget::text(kind);
     }
 
@@ -108,19 +111,31 @@ public:
             QAccessibleWidget::doAction(action);
     }
 
-    QVariant currentValue() const override { return bar()->value(); }
+    QVariant currentValue() const override { return read(bar()->value()); }
     // Increase and Decrease come here too, a small change at a time.
     void setCurrentValue(const QVariant& value) override
     {
         if (!heldByBox(widget()))
-            bar()->setValue(value.toInt());
+            bar()->setValue(read(value.toInt()));
     }
-    QVariant maximumValue() const override { return bar()->maximum(); }
-    QVariant minimumValue() const override { return bar()->minimum(); }
+    QVariant maximumValue() const override
+    {
+        return std::max(read(bar()->minimum()), read(bar()->maximum()));
+    }
+    QVariant minimumValue() const override
+    {
+        return std::min(read(bar()->minimum()), read(bar()->maximum()));
+    }
     QVariant minimumStepSize() const override { return bar()->singleStep(); }
 
 private:
     QScrollBar* bar() const { return static_cast<QScrollBar*>(widget()); }
+    // The value as read, and back: the same sum either way.
+    int read(int value) const
+    {
+        const int from = widget()->property(kValueFromProperty).toInt();
+        return from == 0 ? value : from - value;
+    }
 };
 
 QAccessibleInterface* controlAccessible(const QString&, QObject* object)
@@ -142,6 +157,8 @@ bool actsForThePlayer(const QWidget* widget)
     return qobject_cast<const QPushButton*>(widget) || qobject_cast<const QCheckBox*>(widget) ||
            qobject_cast<const QScrollBar*>(widget);
 }
+
+void setAccessibleValueFrom(QWidget* bar, int from) { bar->setProperty(kValueFromProperty, from); }
 
 void installControlAccessibles()
 {

@@ -10,6 +10,11 @@ namespace platform {
 // Puts these interfaces before Qt's for the widgets of every form window; once is enough.
 void installControlAccessibles();
 
+// A screen reader reads the bar's value as `from` minus it, its range and steps alike; setting
+// or stepping the value it reads sets the bar's value to match. Qt 6.4 has no other way to give
+// a value a meaning (Orca's value text comes from an object attribute Qt does not export).
+void setAccessibleValueFrom(QWidget* bar, int from);
+
 // Whether the widget is one that the player acts on, and so one that a box holds.
 bool actsForThePlayer(const QWidget* widget);
 

@@ -29,6 +29,17 @@ FormWindow::FormWindow(Form& form, const FormDesign& design)
     // Before anything else: Qt makes and keeps a widget's accessible interface on first need.
     setAccessibleRole(this, QAccessible::Window);
     installControlAccessibles();
+    // A notification that a screen reader says each time it shows, under every control (which
+    // are made after it) and out of the mouse's way. Qt 6.4 sends a changed name or description
+    // to the accessibility bus in a form that Orca cannot speak, so news goes out this way.
+    m_announcer = new QWidget;
+    setAccessibleRole(m_announcer, QAccessible::Notification);
+    m_announcer->setObjectName(QStringLiteral("announcer"));
+    m_announcer->setParent(this);
+    m_announcer->setGeometry(0, 0, 1, 1);
+    m_announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_announcer->setFocusPolicy(Qt::NoFocus);
+    m_announcer->hide();
     setWindowTitle(toQString(design.caption));
     setAccessibleName(windowTitle());
     setAccessibleDescription(toQString(design.accessibleDescription));
@@ -94,6 +105,13 @@ void FormWindow::closeEvent(QCloseEvent* event)
 } // namespace platform
 
 namespace platform {
+
+void FormWindow::announce(std::string_view text)
+{
+    m_announcer->hide();
+    m_announcer->setAccessibleName(toQString(text));
+    m_announcer->show();
+}
 
 FormWindow* FormWindow::of(const QWidget* widget)
 {

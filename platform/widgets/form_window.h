@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <string_view>
 
 namespace platform {
 
@@ -19,6 +20,8 @@ public:
     // The form's controls are out of the player's reach while a message box is open: a screen
     // reader hears them as unavailable, and the focus is where it was when the box closes.
     void holdInput(bool held);
+    // Has a screen reader say the text, as it says a notification; nothing shows on screen.
+    void announce(std::string_view text);
     // The form window that holds the widget, if any.
     static FormWindow* of(const QWidget* widget);
 
@@ -32,6 +35,7 @@ private:
     Form& m_form;
     bool m_painted = false;
     QPointer<QWidget> m_focusBeforeBox;
+    QWidget* m_announcer;
     DrawnPixelPointer m_pointer;
 };
 

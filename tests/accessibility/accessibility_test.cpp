@@ -2,6 +2,7 @@
 // library Orca is built on: what a screen reader finds, and that each action it offers does
 // what the same act with the mouse does, on the screen and on the bus.
 #include "harness/window_actions.h"
+#include "scene/texts.h"
 #include "tests/accessibility/screen_reader.h"
 #include "tests/e2e/game_test.h"
 #include "tests/e2e/pictures.h"
@@ -69,6 +70,10 @@ protected:
     }
 };
 
+// The bar reads as how long the target stays up; the instructions read out whole.
+constexpr const char* kBar = "Difficulty, milliseconds the target stays up";
+const char* const kInstructionsText = scene::kInstructions.data();
+
 struct Expected {
     const char* role;
     const char* name;
@@ -87,12 +92,13 @@ const Expected kAtStart[] = {
     {"image", "Civilian", false, {}},
     {"image", "Civilian, hit", false, {}},
     {"check box", "Civilian", true, {"Toggle"}},
-    {"scroll bar", "Difficulty", true, {"Increase", "Decrease"}},
+    {"scroll bar", "Difficulty, milliseconds the target stays up", true, {"Increase", "Decrease"}},
     {"label", "Difficulty", true, {}},
     {"push button", "Instructions", true, {"Press"}},
     {"push button", "Credits!", true, {"Press"}},
-    {"label", "Instructions", false, {}},
+    {"notification", kInstructionsText, false, {}},
     {"text", "Credits", false, {}},
+    {"notification", "", false, {}},
 };
 
 std::string describe(const QJsonObject& object)
@@ -130,11 +136,11 @@ TEST_F(AccessibilityTest, AScreenReaderFindsEveryControlAndItsActionsDoWhatTheMo
                 EXPECT_TRUE(child["actions"].toArray().contains(action)) << describe(child);
         }
     }
-    const QJsonObject bar = reader.child("scroll bar", "Difficulty")["value"].toObject();
-    EXPECT_EQ(bar["minimum"].toDouble(), 0);
-    EXPECT_EQ(bar["maximum"].toDouble(), 450);
+    const QJsonObject bar = reader.child("scroll bar", kBar)["value"].toObject();
+    EXPECT_EQ(bar["minimum"].toDouble(), 200);
+    EXPECT_EQ(bar["maximum"].toDouble(), 650);
     EXPECT_EQ(bar["increment"].toDouble(), 25);
-    EXPECT_EQ(bar["current"].toDouble(), 0);
+    EXPECT_EQ(bar["current"].toDouble(), 650);
     EXPECT_FALSE(hasState(reader.child("check box", "Civilian"), "checked"));
 
     // Toggle on the box shows both civilians and hides them again, as clicks on it do.
@@ -161,8 +167,9 @@ TEST_F(AccessibilityTest, AScreenReaderFindsEveryControlAndItsActionsDoWhatTheMo
         reader.act("push button", "Instructions", "Press");
         EXPECT_TRUE(screenShows(
             [&](const QImage& s) { return panelShown(s, kInstructionsPanel) == open; }));
-        EXPECT_TRUE(busSays(
-            [&] { return hasState(reader.child("label", "Instructions"), "showing") == open; }));
+        EXPECT_TRUE(busSays([&] {
+            return hasState(reader.child("notification", kInstructionsText), "showing") == open;
+        }));
     }
 
     // Press on Credits! opens the credits, and the button says "Done" until pressed again.
@@ -177,19 +184,19 @@ TEST_F(AccessibilityTest, AScreenReaderFindsEveryControlAndItsActionsDoWhatTheMo
         }));
     }
 
-    // The bar's value set, decreased and increased, as the keys and the arrows do; last at its
+    // The bar's value set, increased and decreased, as the keys and the arrows do; last at its
     // end, where the target stays up 200 ms instead of 650.
     const auto barAt = [&](double value) {
         return busSays([&] {
-            return reader.child("scroll bar", "Difficulty")["value"].toObject()["current"] == value;
+            return reader.child("scroll bar", kBar)["value"].toObject()["current"] == value;
         });
     };
-    reader.setValue("scroll bar", "Difficulty", 450);
-    EXPECT_TRUE(barAt(450));
-    reader.act("scroll bar", "Difficulty", "Decrease");
-    EXPECT_TRUE(barAt(425));
-    reader.act("scroll bar", "Difficulty", "Increase");
-    EXPECT_TRUE(barAt(450));
+    reader.setValue("scroll bar", kBar, 200);
+    EXPECT_TRUE(barAt(200));
+    reader.act("scroll bar", kBar, "Increase");
+    EXPECT_TRUE(barAt(225));
+    reader.act("scroll bar", kBar, "Decrease");
+    EXPECT_TRUE(barAt(200));
     const std::optional<long long> upMs = nextTargetUpMs();
     ASSERT_TRUE(upMs) << "no target came and went";
     // Both ends are seen with the same lag: only the jitter of a busy machine comes on top.
@@ -209,8 +216,8 @@ struct Controls {
 Controls readControls(const ScreenReader& reader)
 {
     return {hasState(reader.child("check box", "Civilian"), "checked"),
-            reader.child("scroll bar", "Difficulty")["value"].toObject()["current"].toDouble(),
-            hasState(reader.child("label", "Instructions"), "showing"),
+            reader.child("scroll bar", kBar)["value"].toObject()["current"].toDouble(),
+            hasState(reader.child("notification", kInstructionsText), "showing"),
             hasState(reader.child("text", "Credits"), "showing"),
             !reader.child("push button", "Done").isEmpty()};
 }
@@ -230,11 +237,11 @@ void actOnEveryControl(const ScreenReader& reader, const Controls& now)
     reader.act("check box", "Civilian", "Toggle");
     reader.act("push button", "Instructions", "Press");
     reader.act("push button", now.creditsButtonSaysDone ? "Done" : "Credits!", "Press");
-    reader.setValue("scroll bar", "Difficulty", 450);
-    reader.act("scroll bar", "Difficulty", "Decrease");
-    reader.act("scroll bar", "Difficulty", "Decrease");
-    reader.act("scroll bar", "Difficulty", "Increase");
-    reader.act("scroll bar", "Difficulty", "SetFocus");
+    reader.setValue("scroll bar", kBar, 450);
+    reader.act("scroll bar", kBar, "Decrease");
+    reader.act("scroll bar", kBar, "Decrease");
+    reader.act("scroll bar", kBar, "Increase");
+    reader.act("scroll bar", kBar, "SetFocus");
 }
 
 // A message box of the game, opened by the mouse as a player opens it.
@@ -284,7 +291,7 @@ TEST_P(BoxHoldsTheScreenReader, NoActionGoesThroughBehindTheBoxAndEachWorksAfter
     const Controls before = readControls(reader);
     // Unavailable, as a desktop says of a window behind a modal dialog.
     for (const auto& [role, name] : {std::pair{"check box", "Civilian"},
-                                     {"scroll bar", "Difficulty"},
+                                     {"scroll bar", kBar},
                                      {"push button", "Instructions"}})
         EXPECT_FALSE(hasState(reader.child(role, name), "sensitive")) << role << " " << name;
 

@@ -1,11 +1,13 @@
 // What a screen reader finds: every control with a name and a role, read through Qt's
 // accessibility interfaces.
+#include "scene/texts.h"
 #include "shown_form.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <initializer_list>
 #include <map>
+#include <string_view>
 
 using testing_support::ShownForm1Test;
 
@@ -16,6 +18,11 @@ struct Announced {
     QString name;
     bool invisible;
 };
+
+QAccessibleInterface* accessibleOf(const platform::Control& control)
+{
+    return QAccessible::queryAccessibleInterface(control.widget());
+}
 
 class Accessibility : public ShownForm1Test {
 protected:
@@ -56,12 +63,14 @@ TEST_F(Accessibility, EveryControlHasANameAndTheRoleOfWhatItIs)
         {"civ2", {QAccessible::Graphic, "Civilian"}},
         {"civboom", {QAccessible::Graphic, "Civilian, hit"}},
         {"civcheck", {QAccessible::CheckBox, "Civilian"}},
-        {"Diff", {QAccessible::ScrollBar, "Difficulty"}},
+        {"Diff", {QAccessible::ScrollBar, "Difficulty, milliseconds the target stays up"}},
         {"Difficulty", {QAccessible::StaticText, "Difficulty"}},
         {"Instructions", {QAccessible::Button, "Instructions"}},
         {"Credits", {QAccessible::Button, "Credits!"}},
-        {"Inst", {QAccessible::StaticText, "Instructions"}},
+        // Read out whole as it shows, and by name in a flat review.
+        {"Inst", {QAccessible::Notification, QString::fromUtf8(scene::kInstructions)}},
         {"Creditbox", {QAccessible::EditableText, "Credits"}},
+        {"announcer", {QAccessible::Notification, ""}},
     };
     const auto found = children();
     EXPECT_EQ(found.size(), expected.size());
@@ -84,19 +93,40 @@ TEST_F(Accessibility, WhatIsHiddenIsAnnouncedAsInvisibleAndFollowsThePlay)
     EXPECT_EQ(children().at("Credits").name, "Done");
 }
 
-TEST_F(Accessibility, TheInstructionsAreReadOutInFull)
+TEST_F(Accessibility, APanelSaysWhenItOpensOrClosesAndTheBarReadsHowLongTheTargetStaysUp)
 {
-    QAccessibleInterface* inst = QAccessible::queryAccessibleInterface(f().Inst.widget());
-    EXPECT_EQ(inst->text(QAccessible::Description),
-              qobject_cast<const QLabel*>(f().Inst.widget())->text());
+    QAccessibleInterface* announcer =
+        QAccessible::queryAccessibleInterface(f().window()->findChild<QWidget*>("announcer"));
+    ASSERT_NE(announcer, nullptr);
+    struct Step {
+        platform::CommandButton& button;
+        const char* said; // by the announcer; "" where the panel itself is read out
+    };
+    const Step steps[] = {{f().Instructions, ""},
+                          {f().Credits, "Credits shown; the button now reads Done"},
+                          {f().Instructions, "Instructions closed"},
+                          {f().Credits, "Credits closed; the button reads Credits! again"}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.said);
+        static_cast<QWidget*>(announcer->object())->hide();
+        step.button.raiseClick();
+        EXPECT_EQ(announcer->text(QAccessible::Name), step.said);
+        EXPECT_EQ(announcer->state().invisible, std::string_view(step.said).empty());
+    }
+
+    QAccessibleValueInterface* bar = accessibleOf(f().Diff)->valueInterface();
+    EXPECT_EQ(bar->minimumValue().toInt(), 200);
+    EXPECT_EQ(bar->maximumValue().toInt(), 650);
+    EXPECT_EQ(bar->minimumStepSize().toInt(), 25);
+    for (const int value : {0, 225, 450}) {
+        f().Diff.setValue(static_cast<std::int16_t>(value));
+        EXPECT_EQ(bar->currentValue().toInt(), f().appear.interval()) << value;
+    }
+    bar->setCurrentValue(550);
+    EXPECT_EQ(f().appear.interval(), 550);
 }
 
 namespace {
-
-QAccessibleInterface* accessibleOf(const platform::Control& control)
-{
-    return QAccessible::queryAccessibleInterface(control.widget());
-}
 
 // Every action a screen reader offers on the form's controls, as it performs them.
 void actOnEveryControl(game::Form1& form)
@@ -148,7 +178,7 @@ TEST_F(Accessibility, NoActionGoesThroughBehindAnOpenBoxWhichSaysTheControlsAreU
     // Once it is closed, each works.
     actOnEveryControl(f());
     EXPECT_EQ(f().civcheck.value(), 0);
-    EXPECT_EQ(f().Diff.value(), 300);
+    EXPECT_EQ(f().Diff.value(), 350);
     EXPECT_EQ(focused(), "Credits");
     EXPECT_TRUE(QTest::qWaitFor([&] { return f().instnum == 1 && f().crednum == 1; }));
 }
