@@ -17,7 +17,7 @@
 
 int main(int argc, char** argv)
 {
-    BLASTMAP_START_MARK("main");
+    BLASTMAP_START_MARK(main);
     // Help and version need no display, so they are answered before Qt looks for one.
     if (const auto status = app::answerInformationOptions(argc, argv))
         return *status;
@@ -31,7 +31,7 @@ int main(int argc, char** argv)
     app::NoDisplayExit noDisplay;
     QApplication app(argc, argv);
     noDisplay.release();
-    BLASTMAP_START_MARK("application");
+    BLASTMAP_START_MARK(application);
     // A second core decodes the pictures while this one builds the window.
     auto pictures = std::make_unique<platform::PicturesAhead>(scene::form1Design());
     // Qt has taken its own options out of argv; only with a display can it tell which are its.
@@ -47,12 +47,12 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral(BLASTMAP_DESKTOP_FILE_NAME));
 
     fonts.wait();
-    BLASTMAP_START_MARK("fonts");
+    BLASTMAP_START_MARK(fonts);
 
     platform::QtServices services;
     game::Form1 form(services);
     form.takePicturesAhead(std::move(pictures));
-    BLASTMAP_START_MARK("window");
+    BLASTMAP_START_MARK(window);
     services.setOwnerWindow(form.window());
     signalCloser.closeOnSignal(form.window());
     return platform::run(form);

@@ -13,6 +13,7 @@ import csv
 import json
 import math
 import pathlib
+import re
 import statistics
 import sys
 from collections import defaultdict
@@ -49,17 +50,26 @@ CATEGORIES = [
     ("the program's own code", ["blastmap"], []),
 ]
 
-POINTS = [
-    ("main", "main() entered: exec, dynamic linking, static initialisers"),
-    ("application", "QApplication built: platform plugin, X connection"),
-    ("fonts", "font configuration, read on a second thread meanwhile, joined"),
-    ("window", "window and controls built"),
-    ("mapped", "window mapped (as the driver sees it)"),
-    ("expose", "first expose reaches the program"),
-    ("paint", "first paint begins (after polish and layout)"),
-    ("flushed", "first frame painted and flushed to the server"),
-    ("whole frame", "whole first frame on the screen (as the driver sees it)"),
-]
+# The start's points in order, with what each means, from the list the programs' marks name.
+POINT_LIST = pathlib.Path(__file__).resolve().parent.parent / "app" / "start_points.def"
+
+
+def read_points(path=POINT_LIST):
+    """The (name, meaning) of each START_POINT(id, "name", "meaning") line of the list."""
+    form = re.compile(r'START_POINT\(\w+, "([^"]+)", "([^"]+)"\)')
+    points = []
+    for line in path.read_text().splitlines():
+        if line.startswith("START_POINT"):
+            point = form.fullmatch(line)
+            if not point:
+                sys.exit(f"report.py: {path} has a point in a form it cannot read: {line}")
+            points.append(point.groups())
+    if not points:
+        sys.exit(f"report.py: no START_POINT line in {path}")
+    return points
+
+
+POINTS = read_points()
 
 
 def median(values):

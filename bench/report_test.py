@@ -1,6 +1,9 @@
 """The bench's report on samples whose figures are known: ratios, quantiles, trends and goals."""
 
+import itertools
+import pathlib
 import sys
+import tempfile
 import unittest
 
 import report
@@ -38,6 +41,32 @@ class ReportTest(unittest.TestCase):
         # |late| sorted: ten 0.5, nine 1.0, one 3.0; the 95th percentile is the 19th.
         self.assertIn("| t | 20 | 0.750 | 1.000 | 3.000 | 0.500 | 1.000 | +0.500 |", text)
         self.assertIn("| every tick within 2 ms of due | largest 3.000 ms | **not met** |", text)
+
+    def test_start_points_come_in_the_lists_order_each_timed_since_the_one_before(self):
+        meaning = dict(report.POINTS)
+        text = self.render(
+            [{"kind": "attribution", "programs": ["bare", "Blastmap"]},
+             {"kind": "marks", "program": "bare", "ms": {"main": 1, "whole frame": 30}},
+             {"kind": "marks", "program": "Blastmap",
+              "ms": {"main": 2, "application": 10, "whole frame": 40}}])
+        lines = text.splitlines()
+        first = lines.index("| point | bare | Blastmap |") + 2
+        rows = list(itertools.takewhile(lambda line: line.startswith("| "), lines[first:]))
+        self.assertEqual([row.split(" | ")[0][2:] for row in rows],
+                         [meaning for _, meaning in report.POINTS])
+        self.assertIn(f"| {meaning['main']} | 1.0 / +1.0 | 2.0 / +2.0 |", text)
+        # The bare window has no application mark: its next point counts from its main.
+        self.assertIn(f"| {meaning['application']} | - | 10.0 / +8.0 |", text)
+        self.assertIn(f"| {meaning['whole frame']} | 30.0 / +29.0 | 40.0 / +30.0 |", text)
+
+    def test_a_start_point_it_cannot_read_stops_the_report(self):
+        with tempfile.TemporaryDirectory() as folder:
+            points = pathlib.Path(folder) / "points.def"
+            points.write_text('START_POINT(main, "main", "entered")\n'
+                              'START_POINT(paint, "paint",\n'
+                              '            "first paint")\n')
+            with self.assertRaises(SystemExit):
+                report.read_points(points)
 
     def test_profile_samples_fall_in_their_categories(self):
         self.assertEqual(report.category("libQt6Widgets.so.6", "QFusionStyle::drawControl"),

@@ -53,14 +53,14 @@ protected:
         const QEvent::Type type = event->type();
         if (!m_exposed && type == QEvent::Expose && qobject_cast<QWindow*>(watched)) {
             m_exposed = true;
-            note("expose");
+            note(startPoint::expose);
             QTimer::singleShot(0, this, [] {
-                note("flushed");
+                note(startPoint::flushed);
                 print();
             });
         } else if (m_exposed && !m_painted && type == QEvent::Paint) {
             m_painted = true;
-            note("paint");
+            note(startPoint::paint);
         }
         return false;
     }
@@ -76,6 +76,6 @@ void blastmapStartMark(const char* point)
 {
     note(point);
     // The application exists from this point on: watch its events for the first frame.
-    if (std::string_view(point) == "application")
+    if (std::string_view(point) == startPoint::application)
         QCoreApplication::instance()->installEventFilter(new FirstFrameWatch);
 }

@@ -31,11 +31,11 @@ private:
 
 int main(int argc, char** argv)
 {
-    BLASTMAP_START_MARK("main");
+    BLASTMAP_START_MARK(main);
     QApplication app(argc, argv);
-    BLASTMAP_START_MARK("application");
+    BLASTMAP_START_MARK(application);
     MapWindow window;
-    BLASTMAP_START_MARK("window");
+    BLASTMAP_START_MARK(window);
     window.show();
     return QApplication::exec();
 }
