@@ -1,5 +1,6 @@
 #include "scene/form1_design.h"
 
+#include "scene/pictures.h"
 #include "scene/texts.h"
 
 namespace scene {
@@ -9,8 +10,7 @@ using platform::ControlKind;
 using platform::SystemColour;
 
 // The dart, the window's icon and its pointer; its tip is the pointer's hot spot.
-constexpr std::string_view kDart = ":/pictures/dart.ico";
-constexpr std::string_view kCivilianPicture = ":/pictures/civilian.gif";
+constexpr std::string_view kDart = picture::dart.path;
 // How long the target stays up with the difficulty bar at 0, the bar's value taken off it.
 constexpr std::int16_t kLongestUpMs = 650;
 
@@ -99,7 +99,7 @@ platform::FormDesign makeDesign()
                  .height = 1170,
                  .visible = false,
                  .accessibleName = kCivilianHitName,
-                 .picture = ":/pictures/hit_civilian.gif"},
+                 .picture = picture::hitCivilian.path},
                 {.name = "civ1",
                  .kind = ControlKind::Image,
                  .left = 840,
@@ -108,7 +108,7 @@ platform::FormDesign makeDesign()
                  .height = 1170,
                  .visible = false,
                  .accessibleName = kCivilianName,
-                 .picture = kCivilianPicture},
+                 .picture = picture::civilian.path},
                 {.name = "civ2",
                  .kind = ControlKind::Image,
                  .left = 2160,
@@ -117,7 +117,7 @@ platform::FormDesign makeDesign()
                  .height = 1170,
                  .visible = false,
                  .accessibleName = kCivilianName,
-                 .picture = kCivilianPicture},
+                 .picture = picture::civilian.path},
                 {.name = "Deboom",
                  .kind = ControlKind::Image,
                  .left = 4680,
@@ -126,7 +126,7 @@ platform::FormDesign makeDesign()
                  .height = 1035,
                  .visible = false,
                  .accessibleName = kTargetHitName,
-                 .picture = ":/pictures/hit_target.gif"},
+                 .picture = picture::hitTarget.path},
                 {.name = "boom2",
                  .kind = ControlKind::Image,
                  .left = 4920,
@@ -135,7 +135,7 @@ platform::FormDesign makeDesign()
                  .height = 960,
                  .visible = false,
                  .accessibleName = kExplosionName,
-                 .picture = ":/pictures/explosion2.gif"},
+                 .picture = picture::explosion2.path},
                 {.name = "boom1",
                  .kind = ControlKind::Image,
                  .left = 5040,
@@ -144,7 +144,7 @@ platform::FormDesign makeDesign()
                  .height = 960,
                  .visible = false,
                  .accessibleName = kExplosionName,
-                 .picture = ":/pictures/explosion1.gif"},
+                 .picture = picture::explosion1.path},
                 {.name = "Inst",
                  .kind = ControlKind::Label,
                  .left = 1560,
@@ -166,7 +166,7 @@ platform::FormDesign makeDesign()
                  .height = 1035,
                  .visible = false,
                  .accessibleName = kTargetName,
-                 .picture = ":/pictures/target.gif"},
+                 .picture = picture::target.path},
                 {.name = "Iraq",
                  .kind = ControlKind::Image,
                  .left = 0,
@@ -174,7 +174,7 @@ platform::FormDesign makeDesign()
                  .width = 6015,
                  .height = 4905,
                  .accessibleName = kMapName,
-                 .picture = ":/pictures/map.bmp",
+                 .picture = picture::map.path,
                  .stretch = true},
             },
         .timers =

@@ -3,6 +3,7 @@
 
 #include "game/spots.h"
 #include "platform/twips.h"
+#include "scene/pictures.h"
 #include "tests/e2e/pictures.h"
 
 #include <sstream>
@@ -54,13 +55,13 @@ const std::vector<QPoint>& spots()
 const GamePictures& gamePictures()
 {
     static const GamePictures pictures{
-        .map = required("map.bmp").scaled(kMapArea.size(), Qt::IgnoreAspectRatio,
-                                          Qt::FastTransformation),
-        .target = required("target.gif"),
-        .hitTarget = required("hit_target.gif"),
-        .civilian = required("civilian.gif"),
-        .explosion1 = required("explosion1.gif"),
-        .explosion2 = required("explosion2.gif"),
+        .map = required(scene::picture::map.file)
+                   .scaled(kMapArea.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation),
+        .target = required(scene::picture::target.file),
+        .hitTarget = required(scene::picture::hitTarget.file),
+        .civilian = required(scene::picture::civilian.file),
+        .explosion1 = required(scene::picture::explosion1.file),
+        .explosion2 = required(scene::picture::explosion2.file),
     };
     return pictures;
 }
