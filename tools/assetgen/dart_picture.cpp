@@ -1,4 +1,5 @@
 // The dart, drawn pixel by pixel at each icon size: the pointer's picture.
+#include "tools/assetgen/dart_colours.h"
 #include "tools/assetgen/indexed_canvas.h"
 #include "tools/assetgen/pictures.h"
 
@@ -24,15 +25,15 @@ enum Ink {
 QList<QRgb> dartPalette()
 {
     return makePalette({
-        {Black, qRgb(0, 0, 0)},
-        {DarkRed, qRgb(128, 0, 0)},
-        {Red, qRgb(220, 24, 24)},
-        {RedHighlight, qRgb(255, 120, 100)},
-        {Yellow, qRgb(255, 220, 0)},
-        {DarkYellow, qRgb(200, 150, 0)},
-        {White, qRgb(255, 255, 255)},
-        {LightSteel, qRgb(192, 192, 192)},
-        {DarkSteel, qRgb(128, 128, 128)},
+        {Black, dart::kOutline},
+        {DarkRed, dart::kDarkRed},
+        {Red, dart::kRed},
+        {RedHighlight, dart::kRedHighlight},
+        {Yellow, dart::kYellow},
+        {DarkYellow, dart::kDarkYellow},
+        {White, dart::kWhite},
+        {LightSteel, dart::kLightSteel},
+        {DarkSteel, dart::kDarkSteel},
         {Clear, qRgb(0, 128, 128)},
     });
 }

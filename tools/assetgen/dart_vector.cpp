@@ -1,6 +1,8 @@
 // Draws the dart with QPainter once, for an SVG file and for PNG renderings alike.
 #include "tools/assetgen/dart_vector.h"
 
+#include "tools/assetgen/dart_colours.h"
+
 #include <QBuffer>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,16 +12,7 @@
 namespace assetgen {
 namespace {
 
-// The 32-pixel dart's colours.
-const QColor kOutline(0, 0, 0);
-const QColor kDarkRed(128, 0, 0);
-const QColor kRed(220, 24, 24);
-const QColor kRedHighlight(255, 120, 100);
-const QColor kYellow(255, 220, 0);
-const QColor kDarkYellow(200, 150, 0);
-const QColor kWhite(255, 255, 255);
-const QColor kLightSteel(192, 192, 192);
-const QColor kDarkSteel(128, 128, 128);
+using namespace dart;
 
 // The drawing lies along the square's diagonal, in units of the 32-pixel dart: x runs from the
 // tip at the top-left corner towards the bottom-right one, y across the dart; x + |y| stays
@@ -27,10 +20,11 @@ const QColor kDarkSteel(128, 128, 128);
 constexpr qreal kUnits = 32;
 constexpr qreal kOutlineWidth = 0.8;
 
-void fill(QPainter& painter, const QPainterPath& path, const QColor& colour)
+void fill(QPainter& painter, const QPainterPath& path, QRgb colour)
 {
-    painter.setPen(QPen(kOutline, kOutlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(colour);
+    painter.setPen(
+        QPen(QColor(kOutline), kOutlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(QColor(colour));
     painter.drawPath(path);
 }
 
@@ -48,10 +42,10 @@ void paintFlight(QPainter& painter, qreal side)
     fill(painter, polygon({{24.5, side * 1.0}, {30, side * 8}, {36, side * 8.3}, {43, side * 1.0}}),
          kYellow);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kWhite);
+    painter.setBrush(QColor(kWhite));
     painter.drawPath(
         polygon({{28, side * 2.2}, {31, side * 6.4}, {35, side * 6.7}, {39.5, side * 2.2}}));
-    painter.setBrush(kDarkYellow);
+    painter.setBrush(QColor(kDarkYellow));
     painter.drawPath(
         polygon({{36, side * 8.3}, {43, side * 1.0}, {41.6, side * 1.0}, {35.3, side * 7.5}}));
 }
@@ -70,7 +64,7 @@ void paintDart(QPainter& painter, int size)
     // The steel point, lit along its upper edge.
     fill(painter, polygon({{0, 0}, {10.5, -1.3}, {10.5, 1.3}}), kDarkSteel);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kLightSteel);
+    painter.setBrush(QColor(kLightSteel));
     painter.drawPath(polygon({{0.6, 0}, {10.5, -1.1}, {10.5, 0.1}}));
 
     // The barrel, shaded along its lower edge and lit along its upper one, with grip rings.
@@ -78,18 +72,18 @@ void paintDart(QPainter& painter, int size)
     barrel.addRoundedRect(QRectF(10, -2.4, 15.5, 4.8), 1.2, 1.2);
     fill(painter, barrel, kRed);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kDarkRed);
+    painter.setBrush(QColor(kDarkRed));
     painter.drawRect(QRectF(11, 1.0, 13.5, 1.0));
-    painter.setBrush(kRedHighlight);
+    painter.setBrush(QColor(kRedHighlight));
     painter.drawRect(QRectF(11, -1.6, 13.5, 0.8));
-    painter.setPen(QPen(kDarkRed, 0.7));
+    painter.setPen(QPen(QColor(kDarkRed), 0.7));
     for (const qreal ring : {13.5, 16.5, 19.5})
         painter.drawLine(QPointF(ring, -2.0), QPointF(ring, 2.0));
 
     // The shaft through the flights.
     fill(painter, polygon({{25, -0.9}, {43, -0.6}, {43, 0.6}, {25, 0.9}}), kRed);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kRedHighlight);
+    painter.setBrush(QColor(kRedHighlight));
     painter.drawPath(polygon({{25.5, -0.6}, {42.5, -0.4}, {42.5, 0}, {25.5, 0}}));
 }
 
