@@ -1,5 +1,5 @@
-# Validates the AppStream metadata strictly and holds its keywords to the desktop entry's
-# (cmake -P, with APPSTREAMCLI, METAINFO and DESKTOP given).
+# Validates the AppStream metadata strictly and holds its categories and keywords to the desktop
+# entry's (cmake -P, with APPSTREAMCLI, METAINFO and DESKTOP given).
 #
 # The developer is named as AppStream 1.0 has it, <developer id><name>, which the older
 # validators (Debian 12 has 0.16) do not know and report as an unknown tag, an info that
@@ -24,12 +24,22 @@ else()
     endif()
 endif()
 
+# Both spell the categories and keywords that packaging/CMakeLists.txt lists, each in its own
+# form: a fault in either spelling shows as the two parting, or as an empty list.
 file(READ "${METAINFO}" metainfo)
-string(REGEX MATCHALL "<keyword>[^<]*</keyword>" keywords "${metainfo}")
-string(REGEX REPLACE "</?keyword>" "" keywords "${keywords}")
 file(READ "${DESKTOP}" desktop)
-string(REGEX MATCH "\nKeywords=([^\n]*);\n" line "${desktop}")
-set(entry "${CMAKE_MATCH_1}")
-if(NOT keywords STREQUAL entry)
-    message(SEND_ERROR "the metadata's keywords '${keywords}' are not the entry's '${entry}'")
-endif()
+foreach(tag category keyword)
+    string(REGEX MATCHALL "<${tag}>[^<]*</${tag}>" listed "${metainfo}")
+    string(REGEX REPLACE "</?${tag}>" "" listed "${listed}")
+    set(key Categories)
+    if(tag STREQUAL "keyword")
+        set(key Keywords)
+    endif()
+    string(REGEX MATCH "\n${key}=([^\n]*);\n" line "${desktop}")
+    set(entry "${CMAKE_MATCH_1}")
+    if(NOT listed STREQUAL entry)
+        message(SEND_ERROR "the metadata's ${tag} list '${listed}' is not the entry's '${entry}'")
+    elseif(listed STREQUAL "")
+        message(SEND_ERROR "neither the metadata nor the entry lists a ${tag}")
+    endif()
+endforeach()
