@@ -44,6 +44,9 @@ protected:
         GameTest::SetUp();
     }
 
+    // The screen reader's client of this test's game.
+    ScreenReader reader() { return ScreenReader(game().process().pid()); }
+
     // Waits until the screen shows what `shown` looks for.
     bool screenShows(const std::function<bool(const QImage&)>& shown)
     {
@@ -106,18 +109,19 @@ std::string describe(const QJsonObject& object)
     return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
 }
 
-TEST_F(AccessibilityTest, AScreenReaderFindsEveryControlAndItsActionsDoWhatTheMouseDoes)
+TEST_F(AccessibilityTest, TheWindowIsAFrameNamedByItsCaptionWithItsPurposeAsDescription)
 {
-    const ScreenReader reader(game().process().pid());
-    const QJsonArray windows = reader.windows();
+    const QJsonArray windows = reader().windows();
     ASSERT_EQ(windows.size(), 1);
     const QJsonObject window = windows.first().toObject();
     EXPECT_EQ(window["role"].toString(), "frame");
     EXPECT_EQ(window["name"].toString(), "Blastmap");
     EXPECT_FALSE(window["description"].toString().isEmpty());
+}
 
-    // Every control once, with its role, name, whether it shows, and the actions it offers
-    // beyond taking the focus.
+TEST_F(AccessibilityTest, EveryControlIsFoundOnceWithItsRoleNameVisibilityAndActions)
+{
+    const QJsonObject window = reader().windows().first().toObject();
     const QJsonArray children = window["children"].toArray();
     EXPECT_EQ(children.size(), static_cast<qsizetype>(std::size(kAtStart))) << describe(window);
     for (const Expected& expected : kAtStart) {
@@ -126,7 +130,7 @@ TEST_F(AccessibilityTest, AScreenReaderFindsEveryControlAndItsActionsDoWhatTheMo
             return std::string_view(other.role) == expected.role &&
                    std::string_view(other.name) == expected.name;
         };
-        const std::vector<QJsonObject> found = reader.children(expected.role, expected.name);
+        const std::vector<QJsonObject> found = reader().children(expected.role, expected.name);
         ASSERT_EQ(found.size(), static_cast<std::size_t>(
                                     std::count_if(std::begin(kAtStart), std::end(kAtStart), alike)))
             << describe(window);
@@ -136,66 +140,77 @@ TEST_F(AccessibilityTest, AScreenReaderFindsEveryControlAndItsActionsDoWhatTheMo
                 EXPECT_TRUE(child["actions"].toArray().contains(action)) << describe(child);
         }
     }
-    const QJsonObject bar = reader.child("scroll bar", kBar)["value"].toObject();
+    EXPECT_FALSE(hasState(reader().child("check box", "Civilian"), "checked"));
+}
+
+TEST_F(AccessibilityTest, TheBarReadsHowLongTheTargetStaysUpFrom650To200)
+{
+    const QJsonObject bar = reader().child("scroll bar", kBar)["value"].toObject();
     EXPECT_EQ(bar["minimum"].toDouble(), 200);
     EXPECT_EQ(bar["maximum"].toDouble(), 650);
     EXPECT_EQ(bar["increment"].toDouble(), 25);
     EXPECT_EQ(bar["current"].toDouble(), 650);
-    EXPECT_FALSE(hasState(reader.child("check box", "Civilian"), "checked"));
+}
 
-    // Toggle on the box shows both civilians and hides them again, as clicks on it do.
+TEST_F(AccessibilityTest, ToggleOnTheCheckBoxShowsBothCiviliansAndHidesThemAgain)
+{
     const auto civiliansShowing = [&] {
         int showing = 0;
-        for (const QJsonObject& civilian : reader.children("image", "Civilian"))
+        for (const QJsonObject& civilian : reader().children("image", "Civilian"))
             showing += hasState(civilian, "showing");
         return showing;
     };
     for (const bool ticked : {true, false}) {
         SCOPED_TRACE(ticked ? "ticked" : "cleared");
-        reader.act("check box", "Civilian", "Toggle");
+        reader().act("check box", "Civilian", "Toggle");
         EXPECT_TRUE(screenShows(
             [&](const QImage& s) { return civilianSpots(s).size() == (ticked ? 2u : 0u); }));
         EXPECT_TRUE(busSays([&] {
-            return hasState(reader.child("check box", "Civilian"), "checked") == ticked &&
+            return hasState(reader().child("check box", "Civilian"), "checked") == ticked &&
                    civiliansShowing() == (ticked ? 2 : 0);
         }));
     }
+}
 
-    // Press on Instructions opens its panel and closes it again.
+TEST_F(AccessibilityTest, PressOnInstructionsOpensItsPanelAndClosesItAgain)
+{
     for (const bool open : {true, false}) {
         SCOPED_TRACE(open ? "instructions opened" : "instructions closed");
-        reader.act("push button", "Instructions", "Press");
+        reader().act("push button", "Instructions", "Press");
         EXPECT_TRUE(screenShows(
             [&](const QImage& s) { return panelShown(s, kInstructionsPanel) == open; }));
         EXPECT_TRUE(busSays([&] {
-            return hasState(reader.child("notification", kInstructionsText), "showing") == open;
+            return hasState(reader().child("notification", kInstructionsText), "showing") == open;
         }));
     }
+}
 
-    // Press on Credits! opens the credits, and the button says "Done" until pressed again.
+TEST_F(AccessibilityTest, PressOnCreditsOpensItsPanelAndTheButtonSaysDoneUntilPressedAgain)
+{
     for (const auto& [button, open] : {std::pair{"Credits!", true}, {"Done", false}}) {
         SCOPED_TRACE(button);
-        reader.act("push button", button, "Press");
+        reader().act("push button", button, "Press");
         EXPECT_TRUE(
             screenShows([&](const QImage& s) { return panelShown(s, kCreditsPanel) == open; }));
         EXPECT_TRUE(busSays([&] {
-            return hasState(reader.child("text", "Credits"), "showing") == open &&
-                   !reader.child("push button", open ? "Done" : "Credits!").isEmpty();
+            return hasState(reader().child("text", "Credits"), "showing") == open &&
+                   !reader().child("push button", open ? "Done" : "Credits!").isEmpty();
         }));
     }
+}
 
-    // The bar's value set, increased and decreased, as the keys and the arrows do; last at its
-    // end, where the target stays up 200 ms instead of 650.
+TEST_F(AccessibilityTest, TheBarSetAndSteppedAsTheKeysDoShortensTheTargetsTimeUp)
+{
     const auto barAt = [&](double value) {
         return busSays([&] {
-            return reader.child("scroll bar", kBar)["value"].toObject()["current"] == value;
+            return reader().child("scroll bar", kBar)["value"].toObject()["current"] == value;
         });
     };
-    reader.setValue("scroll bar", kBar, 200);
+    reader().setValue("scroll bar", kBar, 200);
     EXPECT_TRUE(barAt(200));
-    reader.act("scroll bar", kBar, "Increase");
+    reader().act("scroll bar", kBar, "Increase");
     EXPECT_TRUE(barAt(225));
-    reader.act("scroll bar", kBar, "Decrease");
+    reader().act("scroll bar", kBar, "Decrease");
     EXPECT_TRUE(barAt(200));
     const std::optional<long long> upMs = nextTargetUpMs();
     ASSERT_TRUE(upMs) << "no target came and went";
@@ -271,32 +286,32 @@ protected:
         return std::nullopt;
     }
 
-    std::optional<XWindow> openTheBox(const ScreenReader& reader)
+    std::optional<XWindow> openTheBox(const ScreenReader& client)
     {
         if (GetParam() == Box::Congratulation) {
             const std::optional<Hit> hit = hitTheTarget(game());
             return hit ? std::optional(hit->box) : std::nullopt;
         }
-        reader.act("check box", "Civilian", "Toggle");
+        client.act("check box", "Civilian", "Toggle");
         return hitACivilian();
     }
 };
 
 TEST_P(BoxHoldsTheScreenReader, NoActionGoesThroughBehindTheBoxAndEachWorksAfterOk)
 {
-    const ScreenReader reader(game().process().pid());
-    const std::optional<XWindow> box = openTheBox(reader);
+    const ScreenReader client = reader();
+    const std::optional<XWindow> box = openTheBox(client);
     ASSERT_TRUE(box) << "the box never opened";
     ASSERT_TRUE(moveAside(game(), *box));
-    const Controls before = readControls(reader);
+    const Controls before = readControls(client);
     // Unavailable, as a desktop says of a window behind a modal dialog.
     for (const auto& [role, name] : {std::pair{"check box", "Civilian"},
                                      {"scroll bar", kBar},
                                      {"push button", "Instructions"}})
-        EXPECT_FALSE(hasState(reader.child(role, name), "sensitive")) << role << " " << name;
+        EXPECT_FALSE(hasState(client.child(role, name), "sensitive")) << role << " " << name;
 
-    actOnEveryControl(reader, before);
-    EXPECT_EQ(readControls(reader), before) << describe(readControls(reader));
+    actOnEveryControl(client, before);
+    EXPECT_EQ(readControls(client), before) << describe(readControls(client));
     const QImage screen = game().capture();
     EXPECT_FALSE(panelShown(screen, kInstructionsPanel));
     EXPECT_FALSE(panelShown(screen, kCreditsPanel));
@@ -306,13 +321,13 @@ TEST_P(BoxHoldsTheScreenReader, NoActionGoesThroughBehindTheBoxAndEachWorksAfter
     harness::focusWindow(game().display(), *box);
     game().tapKey(XK_Return);
     ASSERT_TRUE(waitUntil(milliseconds(5000), [&] { return game().messageBoxes().empty(); }));
-    EXPECT_TRUE(hasState(reader.child("push button", "Instructions"), "sensitive"));
-    actOnEveryControl(reader, before);
+    EXPECT_TRUE(hasState(client.child("push button", "Instructions"), "sensitive"));
+    actOnEveryControl(client, before);
     EXPECT_TRUE(busSays([&] {
-        const Controls after = readControls(reader);
+        const Controls after = readControls(client);
         return after.civilianTicked != before.civilianTicked && after.difficulty == 425 &&
                after.instructionsShowing && after.creditsShowing && after.creditsButtonSaysDone;
-    })) << describe(readControls(reader));
+    })) << describe(readControls(client));
     EXPECT_TRUE(screenShows([](const QImage& s) {
         return panelShown(s, kInstructionsPanel) && panelShown(s, kCreditsPanel);
     }));
