@@ -3,7 +3,7 @@
 #include "harness/design_geometry.h"
 
 #include "platform/twips.h"
-#include "platform/widgets/qt_string.h"
+#include "utf8/qt_string.h"
 
 #include <QImage>
 #include <algorithm>
@@ -20,8 +20,7 @@ using platform::twipsToPixels;
 // How often each colour stands among the picture's opaque pixels.
 std::map<QRgb, int> colourCounts(std::string_view resource)
 {
-    const QImage picture =
-        QImage(platform::toQString(resource)).convertToFormat(QImage::Format_ARGB32);
+    const QImage picture = QImage(utf8::toQString(resource)).convertToFormat(QImage::Format_ARGB32);
     std::map<QRgb, int> counts;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)

@@ -1,6 +1,8 @@
 // Reads the view lines of Weston's scene graph with regular expressions, one view at a time.
 #include "harness/weston_scene_graph.h"
 
+#include "utf8/qt_string.h"
+
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
@@ -32,8 +34,7 @@ std::vector<WestonToplevel> parseToplevels(std::string_view sceneGraph)
     std::vector<WestonToplevel> toplevels;
     // Whether the lines that follow describe a toplevel's view.
     bool inToplevel = false;
-    const QString text =
-        QString::fromUtf8(sceneGraph.data(), static_cast<qsizetype>(sceneGraph.size()));
+    const QString text = utf8::toQString(sceneGraph);
     for (const QString& line : text.split(QLatin1Char('\n'))) {
         if (const QRegularExpressionMatch view = kView.match(line); view.hasMatch()) {
             const QRegularExpressionMatch label = kLabel.match(view.captured(4));

@@ -1,8 +1,8 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/runtime_error.h"
-#include "platform/widgets/qt_string.h"
 #include "platform/widgets/system_colours.h"
+#include "utf8/qt_string.h"
 
 #include <QCheckBox>
 
@@ -42,7 +42,7 @@ Qt::CheckState toCheckState(std::int16_t value)
 CheckBox::CheckBox(Form& form, const ControlDesign& design, QWidget* parent)
     : Control(form, design)
 {
-    auto* box = new TwoStateCheckBox(toQString(design.text), parent);
+    auto* box = new TwoStateCheckBox(utf8::toQString(design.text), parent);
     applySystemColour(box, design.background);
     attach(box, Backing::Window);
     box->setCheckState(toCheckState(design.checkValue));

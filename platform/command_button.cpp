@@ -1,6 +1,6 @@
 #include "platform/controls.h"
 #include "platform/form.h"
-#include "platform/widgets/qt_string.h"
+#include "utf8/qt_string.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -32,7 +32,7 @@ protected:
 CommandButton::CommandButton(Form& form, const ControlDesign& design, QWidget* parent)
     : Control(form, design)
 {
-    auto* button = new PushButton(toQString(design.text), parent);
+    auto* button = new PushButton(utf8::toQString(design.text), parent);
     button->setAutoDefault(false);
     attach(button, Backing::Window);
     QObject::connect(button, &QPushButton::clicked, button, [this] { raiseClick(); });
@@ -47,7 +47,7 @@ std::string CommandButton::caption() const
 void CommandButton::setCaption(std::string_view caption)
 {
     noteAccess("Caption", Write);
-    widgetAs<QPushButton>()->setText(toQString(caption));
+    widgetAs<QPushButton>()->setText(utf8::toQString(caption));
 }
 
 void CommandButton::raiseClick() { form().raise(onClick); }

@@ -1,7 +1,7 @@
 #include "platform/controls.h"
 #include "platform/widgets/accessible_role.h"
-#include "platform/widgets/qt_string.h"
 #include "platform/widgets/system_colours.h"
+#include "utf8/qt_string.h"
 
 #include <QLabel>
 
@@ -16,7 +16,7 @@ Label::Label(Form& form, const ControlDesign& design, QWidget* parent)
     // whose first change makes Qt settle on its own interface for the label.
     if (!design.accessibleName.empty())
         setAccessibleRole(label, QAccessible::Notification);
-    label->setText(toQString(design.text));
+    label->setText(utf8::toQString(design.text));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (design.border) {

@@ -1,7 +1,7 @@
 #include "platform/qt_services.h"
 
 #include "platform/widgets/message_box.h"
-#include "platform/widgets/qt_string.h"
+#include "utf8/qt_string.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -94,7 +94,7 @@ void QtServices::showMessage(std::string_view text, std::string_view title)
     // showing the box takes far longer than that paint, which would otherwise wait for it.
     if (m_owner)
         QCoreApplication::sendPostedEvents(m_owner, QEvent::UpdateRequest);
-    MessageBox box(toQString(title), toQString(text), m_owner);
+    MessageBox box(utf8::toQString(title), utf8::toQString(text), m_owner);
     box.setWindowModality(Qt::NonModal);
     BoxGuard guard(m_owner, box);
     QEventLoop loop;

@@ -1,6 +1,6 @@
 #include "platform/controls.h"
-#include "platform/widgets/qt_string.h"
 #include "platform/widgets/system_colours.h"
+#include "utf8/qt_string.h"
 
 #include <QPlainTextEdit>
 #include <optional>
@@ -12,7 +12,7 @@ namespace {
 // Texts keep the carriage return and line feed that end their lines; Qt breaks on the feed.
 QString displayText(std::string_view text)
 {
-    return toQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return utf8::toQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 Qt::ScrollBarPolicy policy(bool wanted)

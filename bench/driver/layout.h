@@ -2,8 +2,8 @@
 #pragma once
 
 #include "harness/design_geometry.h"
-#include "platform/widgets/qt_string.h"
 #include "scene/form1_design.h"
+#include "utf8/qt_string.h"
 
 #include <QPoint>
 #include <QRect>
@@ -20,7 +20,7 @@ inline QRect controlRect(std::string_view name)
 // The resource of the control's picture.
 inline QString controlPicture(std::string_view name)
 {
-    return platform::toQString(scene::form1Design().control(name).picture);
+    return utf8::toQString(scene::form1Design().control(name).picture);
 }
 // The colour that tells the control's picture from the others (but those of `sharedWith`).
 inline QRgb ownColour(std::string_view name,

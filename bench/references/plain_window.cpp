@@ -1,6 +1,7 @@
 // Blastmap's window with every control written straight on Qt and placed by hand: the same
 // widgets, pictures, texts and looks, hidden ones hidden, without the forms runtime between.
 #include "scene/texts.h"
+#include "utf8/qt_string.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -43,11 +44,6 @@ void fill(QWidget* widget, const QColor& colour)
     widget->setAutoFillBackground(true);
 }
 
-QString text(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Every place and size is a plain number, not read from the game's design: the reference is
 // what Blastmap is measured against, so it shares none of its code but the texts and pictures.
 void build(QWidget& window)
@@ -63,7 +59,7 @@ void build(QWidget& window)
     // Back to front, so that each widget lies above those made before it.
     new Picture(&window, QStringLiteral(":/pictures/map.bmp"), {0, 0, 401, 327}, true);
     new Picture(&window, QStringLiteral(":/pictures/target.gif"), {224, 272, 56, 69}, false);
-    auto* inst = new QLabel(text(scene::kInstructions), &window);
+    auto* inst = new QLabel(utf8::toQString(scene::kInstructions), &window);
     inst->setGeometry(104, 184, 177, 73);
     inst->setWordWrap(true);
     inst->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -94,7 +90,7 @@ void build(QWidget& window)
     auto* creditBox = new QPlainTextEdit(&window);
     creditBox->setGeometry(80, 88, 217, 65);
     creditBox->setPlainText(
-        text(scene::kCredits).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        utf8::toQString(scene::kCredits).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     creditBox->setReadOnly(true);
     creditBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     creditBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

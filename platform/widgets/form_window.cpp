@@ -7,7 +7,7 @@
 #include "platform/widgets/maximisable_fixed_size.h"
 #include "platform/widgets/mouse_routing.h"
 #include "platform/widgets/pictures.h"
-#include "platform/widgets/qt_string.h"
+#include "utf8/qt_string.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -40,9 +40,9 @@ FormWindow::FormWindow(Form& form, const FormDesign& design)
     m_announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_announcer->setFocusPolicy(Qt::NoFocus);
     m_announcer->hide();
-    setWindowTitle(toQString(design.caption));
+    setWindowTitle(utf8::toQString(design.caption));
     setAccessibleName(windowTitle());
-    setAccessibleDescription(toQString(design.accessibleDescription));
+    setAccessibleDescription(utf8::toQString(design.accessibleDescription));
     // Nothing in the layout follows a change of size, so the frame keeps the design's size.
     setFixedSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
     // Maximised all the same, the layout stays at the top left and the form's colour fills the
@@ -109,7 +109,7 @@ namespace platform {
 void FormWindow::announce(std::string_view text)
 {
     m_announcer->hide();
-    m_announcer->setAccessibleName(toQString(text));
+    m_announcer->setAccessibleName(utf8::toQString(text));
     m_announcer->show();
 }
 

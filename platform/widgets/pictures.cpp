@@ -4,7 +4,7 @@
 
 #include "platform/pictures_ahead.h"
 #include "platform/twips.h"
-#include "platform/widgets/qt_string.h"
+#include "utf8/qt_string.h"
 
 #include <QImageReader>
 #include <condition_variable>
@@ -104,7 +104,7 @@ std::vector<QImage> PicturesAhead::take(std::string_view resource, QSize size)
 
 std::vector<QImage> decodePicture(std::string_view resource, QSize size)
 {
-    QImageReader reader(toQString(resource));
+    QImageReader reader(utf8::toQString(resource));
     std::vector<QImage> images;
     do {
         QImage image = reader.read();
