@@ -12,6 +12,7 @@
 #include "scene/form1_design.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 #include <memory>
 #include <utility>
 
@@ -30,22 +31,22 @@ int main(int argc, char** argv)
     app::FontWarmUp fonts;
     app::NoDisplayExit noDisplay;
     QApplication app(argc, argv);
+    // Qt frees fontconfig's configuration as the application goes, which must not happen while
+    // the second core is still making it: on every way out, the fonts are joined before then.
+    const auto joinFonts = qScopeGuard([&fonts] { fonts.wait(); });
     noDisplay.release();
     BLASTMAP_START_MARK(application);
     // A second core decodes the pictures while this one builds the window.
     auto pictures = std::make_unique<platform::PicturesAhead>(scene::form1Design());
     // Qt has taken its own options out of argv; only with a display can it tell which are its.
-    if (const auto status = app::rejectLeftoverArguments(argc, argv)) {
-        // Qt frees fontconfig's configuration as the application goes, which must not happen
-        // while the second core is still making it.
-        fonts.wait();
+    if (const auto status = app::rejectLeftoverArguments(argc, argv))
         return *status;
-    }
     QApplication::setApplicationName(QStringLiteral(BLASTMAP_NAME));
     QApplication::setApplicationVersion(QStringLiteral(BLASTMAP_VERSION_TEXT));
     // Matches the running window to its desktop entry, for the taskbar's icon and grouping.
     QApplication::setDesktopFileName(QStringLiteral(BLASTMAP_DESKTOP_FILE_NAME));
 
+    // Read before the first widget is made, so that Qt never reads it a second time alongside.
     fonts.wait();
     BLASTMAP_START_MARK(fonts);
 
