@@ -3,11 +3,13 @@
 
 #include "platform/design.h"
 
-#include <QImage>
-#include <QSize>
 #include <memory>
 #include <string_view>
 #include <vector>
+
+// Qt's images, named but not brought in: only the controls that take the pictures need them.
+class QImage;
+class QSize;
 
 namespace platform {
 
@@ -25,7 +27,8 @@ public:
 
     // The picture's images, ready made if it was decoded ahead (waited for if still on its way,
     // and let go once as many controls as asked for it have taken it); decoded here otherwise.
-    std::vector<QImage> take(std::string_view resource, QSize size = {});
+    // An invalid `size` takes the picture at its own size.
+    std::vector<QImage> take(std::string_view resource, const QSize& size);
 
 private:
     class Store;

@@ -22,13 +22,13 @@ TEST(Pictures, TheControlsTakeThoseDecodedAheadWhichEqualThoseDecodedOnTheSpot)
         EXPECT_EQ(ahead.take(map.picture, stretched).front(), mapOnTheSpot);
         // Both civilians ask for the same picture, and take the one decoded ahead: a picture
         // decoded on the spot for each would be a copy of its own.
-        const QImage firstCivilian = ahead.take(civilian).front();
-        const QImage secondCivilian = ahead.take(civilian).front();
+        const QImage firstCivilian = ahead.take(civilian, QSize()).front();
+        const QImage secondCivilian = ahead.take(civilian, QSize()).front();
         EXPECT_EQ(firstCivilian, civilianOnTheSpot);
         EXPECT_EQ(secondCivilian.cacheKey(), firstCivilian.cacheKey())
             << "the civilians' picture was not decoded ahead";
         // Once both have taken it, it is let go: a third asker decodes its own.
-        EXPECT_NE(ahead.take(civilian).front().cacheKey(), firstCivilian.cacheKey());
+        EXPECT_NE(ahead.take(civilian, QSize()).front().cacheKey(), firstCivilian.cacheKey());
     }
     EXPECT_EQ(mapOnTheSpot.format(), QImage::Format_RGB32);
     EXPECT_EQ(mapOnTheSpot.size(), stretched);

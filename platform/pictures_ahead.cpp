@@ -1,0 +1,105 @@
+// Keeps the pictures decoded ahead on a thread of their own until the controls that need each
+// one have taken it.
+#include "platform/pictures_ahead.h"
+
+#include "platform/twips.h"
+#include "platform/widgets/pictures.h"
+
+#include <QImage>
+#include <QSize>
+#include <condition_variable>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <utility>
+
+namespace platform {
+namespace {
+
+using Key = std::pair<std::string, std::pair<int, int>>;
+
+Key keyOf(std::string_view resource, QSize size)
+{
+    return {std::string(resource), {size.width(), size.height()}};
+}
+
+} // namespace
+
+// The pictures decoded ahead, each kept until as many controls as asked for it have taken it.
+class PicturesAhead::Store {
+public:
+    explicit Store(const FormDesign& design)
+    {
+        std::vector<std::pair<std::string, QSize>> order;
+        const auto ask = [&](std::string_view resource, QSize size) {
+            if (resource.empty())
+                return;
+            Entry& entry = m_entries[keyOf(resource, size)];
+            if (entry.uses++ == 0)
+                order.emplace_back(resource, size);
+        };
+        for (const bool shownAtStart : {true, false})
+            for (const ControlDesign& control : design.controls)
+                if (control.visible == shownAtStart)
+                    ask(control.picture, control.stretch ? QSize(twipsToPixels(control.width),
+                                                                 twipsToPixels(control.height))
+                                                         : QSize());
+        m_worker = std::thread([this, order = std::move(order)] {
+            for (const auto& [resource, size] : order) {
+                std::vector<QImage> images = decodePicture(resource, size);
+                const std::lock_guard lock(m_mutex);
+                Entry& entry = m_entries[keyOf(resource, size)];
+                entry.images = std::move(images);
+                entry.done = true;
+                m_decoded.notify_all();
+            }
+        });
+    }
+
+    ~Store() { m_worker.join(); }
+
+    // Nothing if the picture was not decoded ahead.
+    std::optional<std::vector<QImage>> take(std::string_view resource, QSize size)
+    {
+        std::unique_lock lock(m_mutex);
+        const auto found = m_entries.find(keyOf(resource, size));
+        if (found == m_entries.end())
+            return std::nullopt;
+        m_decoded.wait(lock, [&] { return found->second.done; });
+        std::vector<QImage> images = found->second.images;
+        // The last control to take it lets it go, so that no picture is held twice.
+        if (--found->second.uses == 0)
+            m_entries.erase(found);
+        return images;
+    }
+
+private:
+    struct Entry {
+        int uses = 0;
+        bool done = false;
+        std::vector<QImage> images;
+    };
+
+    std::mutex m_mutex;
+    std::condition_variable m_decoded;
+    std::map<Key, Entry> m_entries;
+    std::thread m_worker;
+};
+
+PicturesAhead::PicturesAhead(const FormDesign& design)
+    : m_store(std::make_unique<Store>(design))
+{
+}
+
+PicturesAhead::~PicturesAhead() = default;
+
+std::vector<QImage> PicturesAhead::take(std::string_view resource, const QSize& size)
+{
+    if (std::optional<std::vector<QImage>> ahead = m_store->take(resource, size))
+        return std::move(*ahead);
+    return decodePicture(resource, size);
+}
+
+} // namespace platform
