@@ -68,6 +68,10 @@ Form::Form(Services& services, FormDesign design)
 
 void Form::takePicturesAhead(std::unique_ptr<PicturesAhead> pictures)
 {
+    // Those of another design would go unused or run short, and the controls would quietly
+    // decode their own on the spot: a slower start that nothing else would tell.
+    if (pictures && !pictures->isFor(m_design))
+        throw std::logic_error("the pictures decoded ahead are not those of the form's design");
     m_pictures = std::move(pictures);
 }
 

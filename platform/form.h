@@ -32,7 +32,7 @@ public:
 
     // Takes the pictures decoded ahead for this form's design: its controls take theirs from
     // them as they first show. Give them before the form shows; without them, each control
-    // decodes its own.
+    // decodes its own. Throws std::logic_error if they were decoded for another design.
     void takePicturesAhead(std::unique_ptr<PicturesAhead> pictures);
     PicturesAhead* picturesAhead() const { return m_pictures.get(); }
 

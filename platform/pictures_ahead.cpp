@@ -25,38 +25,58 @@ Key keyOf(std::string_view resource, QSize size)
     return {std::string(resource), {size.width(), size.height()}};
 }
 
+// A picture that the design's controls show, at the size they show it, and how many show it.
+struct Asked {
+    std::string resource;
+    QSize size;
+    int uses = 0;
+    bool operator==(const Asked&) const = default;
+};
+
+// Every picture the design asks for, once, in the order to decode them: those shown at start
+// first, so that the first frame waits on as few as can be.
+std::vector<Asked> picturesAsked(const FormDesign& design)
+{
+    std::vector<Asked> asked;
+    std::map<Key, std::size_t> seen;
+    for (const bool shownAtStart : {true, false})
+        for (const ControlDesign& control : design.controls) {
+            if (control.visible != shownAtStart || control.picture.empty())
+                continue;
+            const QSize size =
+                control.stretch ? QSize(twipsToPixels(control.width), twipsToPixels(control.height))
+                                : QSize();
+            const auto [at, first] = seen.try_emplace(keyOf(control.picture, size), asked.size());
+            if (first)
+                asked.push_back({std::string(control.picture), size});
+            ++asked[at->second].uses;
+        }
+    return asked;
+}
+
 } // namespace
 
 // The pictures decoded ahead, each kept until as many controls as asked for it have taken it.
 class PicturesAhead::Store {
 public:
     explicit Store(const FormDesign& design)
+        : m_asked(picturesAsked(design))
     {
-        std::vector<std::pair<std::string, QSize>> order;
-        const auto ask = [&](std::string_view resource, QSize size) {
-            if (resource.empty())
-                return;
-            Entry& entry = m_entries[keyOf(resource, size)];
-            if (entry.uses++ == 0)
-                order.emplace_back(resource, size);
-        };
-        for (const bool shownAtStart : {true, false})
-            for (const ControlDesign& control : design.controls)
-                if (control.visible == shownAtStart)
-                    ask(control.picture, control.stretch ? QSize(twipsToPixels(control.width),
-                                                                 twipsToPixels(control.height))
-                                                         : QSize());
-        m_worker = std::thread([this, order = std::move(order)] {
-            for (const auto& [resource, size] : order) {
-                std::vector<QImage> images = decodePicture(resource, size);
+        for (const Asked& picture : m_asked)
+            m_entries[keyOf(picture.resource, picture.size)].uses = picture.uses;
+        m_worker = std::thread([this] {
+            for (const Asked& picture : m_asked) {
+                std::vector<QImage> images = decodePicture(picture.resource, picture.size);
                 const std::lock_guard lock(m_mutex);
-                Entry& entry = m_entries[keyOf(resource, size)];
+                Entry& entry = m_entries[keyOf(picture.resource, picture.size)];
                 entry.images = std::move(images);
                 entry.done = true;
                 m_decoded.notify_all();
             }
         });
     }
+
+    bool isFor(const FormDesign& design) const { return picturesAsked(design) == m_asked; }
 
     ~Store() { m_worker.join(); }
 
@@ -82,6 +102,8 @@ private:
         std::vector<QImage> images;
     };
 
+    // Read alone, by both threads, once made.
+    const std::vector<Asked> m_asked;
     std::mutex m_mutex;
     std::condition_variable m_decoded;
     std::map<Key, Entry> m_entries;
@@ -94,6 +116,8 @@ PicturesAhead::PicturesAhead(const FormDesign& design)
 }
 
 PicturesAhead::~PicturesAhead() = default;
+
+bool PicturesAhead::isFor(const FormDesign& design) const { return m_store->isFor(design); }
 
 std::vector<QImage> PicturesAhead::take(std::string_view resource, const QSize& size)
 {

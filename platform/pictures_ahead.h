@@ -25,6 +25,9 @@ public:
     // Waits for the decoding thread.
     ~PicturesAhead();
 
+    // Whether the design asks for the very pictures these were decoded for, as many times each.
+    bool isFor(const FormDesign& design) const;
+
     // The picture's images, ready made if it was decoded ahead (waited for if still on its way,
     // and let go once as many controls as asked for it have taken it); decoded here otherwise.
     // An invalid `size` takes the picture at its own size.

@@ -1,9 +1,11 @@
 // Pictures decoded ahead of the window are the ones the controls take, and the pictures they
 // would decode themselves.
+#include "platform/form.h"
 #include "platform/pictures_ahead.h"
 #include "platform/twips.h"
 #include "platform/widgets/pictures.h"
 #include "scene/form1_design.h"
+#include "support/test_services.h"
 
 #include <gtest/gtest.h>
 
@@ -37,4 +39,38 @@ TEST(Pictures, TheControlsTakeThoseDecodedAheadWhichEqualThoseDecodedOnTheSpot)
     const std::vector<QImage> icon = platform::decodePicture(design.icon);
     ASSERT_EQ(icon.size(), 2u);
     EXPECT_EQ(icon[0].size(), QSize(32, 32));
+}
+
+TEST(Pictures, AFormRefusesThoseDecodedAheadForAnotherDesign)
+{
+    const platform::FormDesign& design = scene::form1Design();
+    const auto withPicture = [&](std::string_view name, std::string_view picture) {
+        platform::FormDesign changed = design;
+        for (platform::ControlDesign& control : changed.controls)
+            if (control.name == name)
+                control.picture = picture;
+        return changed;
+    };
+    struct Case {
+        const char* what;
+        platform::FormDesign decodedFor;
+    };
+    const Case others[] = {
+        {"another picture", withPicture("civ2", design.control("civboom").picture)},
+        // The same pictures, but the civilians' one asked for once: the second civilian would
+        // decode its own.
+        {"a picture asked for fewer times", withPicture("civ2", "")},
+    };
+    testing_support::TestServices services;
+    for (const Case& other : others) {
+        SCOPED_TRACE(other.what);
+        platform::Form form(services, design);
+        EXPECT_THROW(
+            form.takePicturesAhead(std::make_unique<platform::PicturesAhead>(other.decodedFor)),
+            std::logic_error);
+        EXPECT_EQ(form.picturesAhead(), nullptr);
+    }
+    platform::Form form(services, design);
+    EXPECT_NO_THROW(form.takePicturesAhead(std::make_unique<platform::PicturesAhead>(design)));
+    EXPECT_NE(form.picturesAhead(), nullptr);
 }
