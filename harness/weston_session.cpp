@@ -27,6 +27,36 @@ constexpr const char* kLog = "weston.log";
 // The x11 backend's window is called after the output, in _NET_WM_NAME alone.
 constexpr const char* kOutputWindowName = "Weston Compositor - screen0";
 
+// The middles of the close and maximise buttons of Qt's own title bar (its "bradient"
+// decoration): 18 pixels square, 8 pixels from the right edge and 5 apart, in a bar 30 high.
+constexpr QPoint kCloseButton{-17, 15};
+constexpr QPoint kMaximiseButton{-40, 15};
+// How far a glyph reaches from its button's middle, at most.
+constexpr int kGlyphReach = 8;
+constexpr milliseconds kButtonTimeout{5000};
+// Between the window icon and the caption.
+constexpr QPoint kTitleBarSpot{50, 15};
+
+// Whether a square around a title bar button's middle shows its glyph: a hollow box around the
+// middle, or a cross through it.
+bool showsGlyph(const QImage& square, WestonSession::Glyph glyph)
+{
+    if (square.isNull())
+        return false;
+    const int middle = square.width() / 2;
+    const auto dark = [&](int x, int y) { return qGray(square.pixel(x, y)) < 100; };
+    const auto darkToward = [&](int dx, int dy) {
+        for (int step = 1; step <= middle; ++step)
+            if (dark(middle + dx * step, middle + dy * step))
+                return true;
+        return false;
+    };
+    if (glyph == WestonSession::Glyph::Cross)
+        return dark(middle, middle);
+    return !dark(middle, middle) && darkToward(1, 0) && darkToward(-1, 0) && darkToward(0, 1) &&
+           darkToward(0, -1);
+}
+
 // Nothing on the desktop changes by itself: no panel with a clock, no fading or animation, no
 // screen lock, no idle blanking, no on-screen keyboard (an empty input method path).
 std::string configuration(QSize output)
@@ -77,10 +107,12 @@ std::string readFile(const std::filesystem::path& path)
 
 } // namespace
 
-WestonSession::WestonSession(const XvfbServer& server, QSize output)
+WestonSession::WestonSession(const XvfbServer& server, QSize output,
+                             std::vector<std::string> clientExtras)
     : m_server(server)
     , m_outputSize(output)
     , m_runtimeDirectory(makeRuntimeDirectory())
+    , m_clientExtras(std::move(clientExtras))
 {
     const std::filesystem::path directory(m_runtimeDirectory);
     std::ofstream(directory / kConfiguration) << configuration(output);
@@ -143,7 +175,92 @@ WestonSession::~WestonSession()
 
 std::vector<std::string> WestonSession::clientEnvironment() const
 {
-    return {"XDG_RUNTIME_DIR=" + m_runtimeDirectory, std::string("WAYLAND_DISPLAY=") + kSocket};
+    std::vector<std::string> variables = {"XDG_RUNTIME_DIR=" + m_runtimeDirectory,
+                                          std::string("WAYLAND_DISPLAY=") + kSocket,
+                                          "QT_QPA_PLATFORM=wayland", "DISPLAY", "WAYLAND_SOCKET"};
+    variables.insert(variables.end(), m_clientExtras.begin(), m_clientExtras.end());
+    return variables;
+}
+
+std::vector<TopLevel> WestonSession::topLevels(pid_t program, const std::string& title) const
+{
+    std::vector<TopLevel> found;
+    for (const WestonToplevel& toplevel : toplevels())
+        if (toplevel.pid == program && toplevel.title == title)
+            found.push_back({toplevel.surfaceId, toplevel.opaque.translated(m_outputOrigin)});
+    return found;
+}
+
+QImage WestonSession::capture(const TopLevel& window, const QRect& area) const
+{
+    return captureArea(m_server.display(), m_outputWindow,
+                       area.translated(window.clientArea.topLeft() - m_outputOrigin));
+}
+
+void WestonSession::clickAt(QPoint rootPoint) const
+{
+    pointAt(rootPoint);
+    clickButton(m_server.display());
+    parkPointer();
+}
+
+void WestonSession::requestClose(const TopLevel& window) const
+{
+    clickTitleBarButton(window.id, kCloseButton, Glyph::Cross);
+}
+
+std::optional<WestonToplevel> WestonSession::toplevel(unsigned long surfaceId) const
+{
+    for (const WestonToplevel& toplevel : toplevels())
+        if (toplevel.surfaceId == surfaceId)
+            return toplevel;
+    return std::nullopt;
+}
+
+void WestonSession::clickMaximiseButton(unsigned long surfaceId) const
+{
+    clickTitleBarButton(surfaceId, kMaximiseButton, Glyph::HollowBox);
+}
+
+void WestonSession::clickTitleBar(unsigned long surfaceId) const
+{
+    clickAt(titleBarPoint(surfaceId));
+}
+
+QPoint WestonSession::titleBarPoint(unsigned long surfaceId) const
+{
+    return m_outputOrigin + shownToplevel(surfaceId).surface.topLeft() + kTitleBarSpot;
+}
+
+WestonToplevel WestonSession::shownToplevel(unsigned long surfaceId) const
+{
+    const std::optional<WestonToplevel> shown = toplevel(surfaceId);
+    if (!shown)
+        throw std::runtime_error("the window with a title bar to press is gone");
+    return *shown;
+}
+
+void WestonSession::clickTitleBarButton(unsigned long surfaceId, QPoint fromTopRight,
+                                        Glyph glyph) const
+{
+    // A window shows in the scene graph before the compositor has drawn it at its place: the
+    // button is pressed once its glyph shows there.
+    QPoint middle;
+    const bool shown = waitUntil(
+        kButtonTimeout,
+        [&] {
+            const QRect surface = shownToplevel(surfaceId).surface;
+            middle = QPoint(surface.x() + surface.width(), surface.y()) + fromTopRight;
+            return showsGlyph(captureArea(m_server.display(), m_outputWindow,
+                                          QRect(middle - QPoint(kGlyphReach, kGlyphReach),
+                                                QSize(2, 2) * kGlyphReach + QSize(1, 1))),
+                              glyph);
+        },
+        pollPace());
+    if (!shown)
+        throw std::runtime_error("the title bar shows no such button at " +
+                                 std::to_string(middle.x()) + "," + std::to_string(middle.y()));
+    clickAt(m_outputOrigin + middle);
 }
 
 void WestonSession::pointAt(QPoint rootPoint) const

@@ -1,12 +1,7 @@
-// Launches the game on the private display or compositor and finds its window, as a window
-// manager does in plain X and through the compositor's scene graph under Weston.
+// Launches the game on its desktop and finds its window among those the desktop shows.
 #include "tests/e2e/game_session.h"
 
-#include "harness/weston_session.h"
-#include "harness/window_actions.h"
-#include "harness/window_capture.h"
-#include "harness/x_input.h"
-#include "harness/x_windows.h"
+#include "harness/x_desktop.h"
 #include "tests/e2e/pictures.h"
 #include "tests/e2e/scene_view.h"
 
@@ -21,35 +16,7 @@ namespace {
 
 // Room for the window at scale 2.
 constexpr QSize kScreenSize{1280, 1024};
-// The middles of the close and maximise buttons of Qt's own title bar (its "bradient"
-// decoration): 18 pixels square, 8 pixels from the right edge and 5 apart, in a bar 30 high.
-constexpr QPoint kCloseButton{-17, 15};
-constexpr QPoint kMaximiseButton{-40, 15};
-// How far a glyph reaches from its button's middle, at most.
-constexpr int kGlyphReach = 8;
-constexpr milliseconds kButtonTimeout{5000};
-// Between the window icon and the caption.
-constexpr QPoint kTitleBarSpot{50, 15};
-
-// Whether a square around a title bar button's middle shows its glyph: a hollow box around the
-// middle, or a cross through it.
-bool showsGlyph(const QImage& square, GameSession::Glyph glyph)
-{
-    if (square.isNull())
-        return false;
-    const int middle = square.width() / 2;
-    const auto dark = [&](int x, int y) { return qGray(square.pixel(x, y)) < 100; };
-    const auto darkToward = [&](int dx, int dy) {
-        for (int step = 1; step <= middle; ++step)
-            if (dark(middle + dx * step, middle + dy * step))
-                return true;
-        return false;
-    };
-    if (glyph == GameSession::Glyph::Cross)
-        return dark(middle, middle);
-    return !dark(middle, middle) && darkToward(1, 0) && darkToward(-1, 0) && darkToward(0, 1) &&
-           darkToward(0, -1);
-}
+constexpr const char* kTitle = "Blastmap";
 
 constexpr std::size_t kFramesReported = 4;
 constexpr std::size_t kLinesReported = 30;
@@ -77,20 +44,13 @@ GameSession::GameSession()
 }
 
 GameSession::GameSession(const Options& options)
-    : m_compositor(options.compositor)
+    : m_ownDesktop(options.desktop ? nullptr : std::make_unique<harness::XDesktop>(kScreenSize))
+    , m_desktop(options.desktop ? options.desktop : m_ownDesktop.get())
     , m_scale(options.scale)
     , m_sessionBus(options.sessionBus)
 {
-    if (m_compositor) {
-        m_server = &m_compositor->server();
-    } else {
-        m_ownServer = std::make_unique<harness::XvfbServer>(kScreenSize);
-        m_server = m_ownServer.get();
-    }
-    if (!harness::hasXTest(display()))
-        throw std::runtime_error("the X server has no XTest extension");
     // The pointer rests off the window until a test moves it, as a player's would.
-    moveTo(parkingPoint());
+    moveTo(m_desktop->parkingPoint());
     std::vector<std::string> command = options.launcher;
     // The build beside the tests, unless the environment names another build to check.
     const char* program = std::getenv("BLASTMAP_E2E_PROGRAM");
@@ -108,6 +68,10 @@ GameSession::GameSession(const Options& options)
         throw std::runtime_error("the game ended before its window showed");
 }
 
+GameSession::~GameSession() = default;
+
+Display* GameSession::display() const { return m_desktop->display(); }
+
 std::vector<std::string> GameSession::environment() const
 {
     std::vector<std::string> variables = {"QT_SCALE_FACTOR=" +
@@ -116,74 +80,40 @@ std::vector<std::string> GameSession::environment() const
     // running.
     if (!m_sessionBus)
         variables.push_back("DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/bus");
-    if (m_compositor) {
-        // Qt's Wayland platform, with no X display to fall back on. In a sanitizer build, what
-        // that platform leaves at exit is not the game's leak; the slow unwinder finds the
-        // frames that tell the two apart.
-        variables.insert(variables.end(), {"QT_QPA_PLATFORM=wayland", "DISPLAY", "WAYLAND_SOCKET",
-                                           "LSAN_OPTIONS=fast_unwind_on_malloc=0:"
-                                           "suppressions=" BLASTMAP_WAYLAND_LEAK_SUPPRESSIONS});
-        for (const std::string& variable : m_compositor->clientEnvironment())
-            variables.push_back(variable);
-    } else {
-        // The real X11 platform, whatever the test's own environment asks of Qt.
-        variables.insert(variables.end(), {m_server->displayVariable(), "QT_QPA_PLATFORM=xcb"});
-    }
+    for (const std::string& variable : m_desktop->clientEnvironment())
+        variables.push_back(variable);
     return variables;
+}
+
+std::vector<harness::TopLevel> GameSession::windowsOfTheGame() const
+{
+    std::vector<harness::TopLevel> windows = m_desktop->topLevels(m_game->pid(), kTitle);
+    std::erase_if(windows, [](const harness::TopLevel& window) {
+        return window.clientArea.width() <= 1 || window.clientArea.height() <= 1;
+    });
+    return windows;
 }
 
 bool GameSession::findWindow()
 {
-    if (m_compositor)
-        return findWestonWindow();
-    for (XWindow window : harness::viewableWindowsNamed(display(), "Blastmap")) {
-        // Qt also keeps a hidden 1x1 window of the same name; the game window is the big one.
-        if (harness::rootGeometry(display(), window).size() != kClientSize * m_scale)
-            continue;
-        const QImage screen = harness::captureWindow(display(), window);
-        if (!screen.isNull() && mapIsDrawn(screen.scaled(kClientSize))) {
-            m_window = window;
-            return true;
-        }
-    }
-    return false;
-}
-
-bool GameSession::findWestonWindow()
-{
-    for (const harness::WestonToplevel& toplevel : toplevelsOfTheGame()) {
+    for (const harness::TopLevel& candidate : windowsOfTheGame()) {
         // The message boxes are smaller.
-        if (toplevel.opaque.size() != kClientSize * m_scale)
+        if (candidate.clientArea.size() != kClientSize * m_scale)
             continue;
-        m_clientArea = toplevel.opaque.translated(m_compositor->outputOrigin());
+        m_window = candidate;
         const QImage screen = capture();
-        if (!screen.isNull() && mapIsDrawn(screen.scaled(kClientSize))) {
-            m_surfaceId = toplevel.surfaceId;
+        if (!screen.isNull() && mapIsDrawn(screen.scaled(kClientSize)))
             return true;
-        }
     }
+    m_window = {};
     return false;
-}
-
-std::vector<harness::WestonToplevel> GameSession::toplevelsOfTheGame() const
-{
-    std::vector<harness::WestonToplevel> toplevels = m_compositor->toplevels();
-    std::erase_if(toplevels, [this](const harness::WestonToplevel& toplevel) {
-        return toplevel.pid != m_game->pid() || toplevel.title != "Blastmap";
-    });
-    return toplevels;
 }
 
 QImage GameSession::capture() const { return capture(QRect(QPoint(), kClientSize * m_scale)); }
 
 QImage GameSession::capture(const QRect& area) const
 {
-    // Weston's output window at its top-left corner; Xvfb has nothing above it.
-    QImage pixels =
-        m_compositor ? harness::captureArea(
-                           display(), m_compositor->outputWindow(),
-                           area.translated(m_clientArea.topLeft() - m_compositor->outputOrigin()))
-                     : harness::captureArea(display(), m_window, area);
+    QImage pixels = m_desktop->capture(m_window, area);
     const Frame frame{msSince(m_launchedAt), area, pixels};
     m_recentFrames.push_back(frame);
     if (m_recentFrames.size() > kFramesReported)
@@ -220,71 +150,39 @@ std::string GameSession::report(const std::string& name) const
         if (m_lastWholeFrame->pixels.save(QString::fromStdString(path)))
             text << "  saved as " << path << "\n";
     }
-    if (m_compositor)
-        text << "Weston's log, the last lines:\n" << lastLines(m_compositor->log(), kLinesReported);
+    if (const std::string log = m_desktop->log(); !log.empty())
+        text << "the desktop's log, the last lines:\n" << lastLines(log, kLinesReported);
     return text.str();
 }
 
 void GameSession::clickAt(QPoint windowPoint) const
 {
-    moveTo(geometry().topLeft() + windowPoint);
-    harness::clickButton(display());
-    if (m_compositor)
-        moveTo(parkingPoint());
+    m_desktop->clickAt(geometry().topLeft() + windowPoint);
 }
 
-void GameSession::moveTo(QPoint rootPoint) const
-{
-    if (m_compositor)
-        m_compositor->pointAt(rootPoint);
-    else
-        harness::movePointer(display(), rootPoint);
-}
+void GameSession::moveTo(QPoint rootPoint) const { m_desktop->moveTo(rootPoint); }
 
-void GameSession::dragTo(QPoint rootPoint) const { harness::movePointer(display(), rootPoint); }
+void GameSession::dragTo(QPoint rootPoint) const { m_desktop->dragTo(rootPoint); }
 
-void GameSession::tapKey(XKeySym keysym) const { harness::tapKey(display(), keysym); }
+void GameSession::tapKey(XKeySym keysym) const { m_desktop->tapKey(keysym); }
 
 void GameSession::tapChord(std::initializer_list<XKeySym> keysyms) const
 {
-    harness::tapChord(display(), keysyms);
+    m_desktop->tapChord(keysyms);
 }
 
 std::vector<GameWindowId> GameSession::messageBoxes() const
 {
     std::vector<GameWindowId> boxes;
-    if (m_compositor) {
-        for (const harness::WestonToplevel& toplevel : toplevelsOfTheGame())
-            if (toplevel.surfaceId != m_surfaceId)
-                boxes.push_back(toplevel.surfaceId);
-        return boxes;
-    }
-    for (XWindow window : harness::viewableWindowsNamed(display(), "Blastmap"))
-        if (window != m_window)
-            boxes.push_back(window);
+    for (const harness::TopLevel& window : windowsOfTheGame())
+        if (window.id != m_window.id)
+            boxes.push_back(window.id);
     return boxes;
 }
 
-void GameSession::requestClose() const
-{
-    if (m_compositor)
-        clickTitleBarButton(m_surfaceId, kCloseButton, Glyph::Cross);
-    else
-        harness::sendDeleteWindow(display(), m_window);
-}
+bool GameSession::anyWindowShows() const { return !windowsOfTheGame().empty(); }
 
-QRect GameSession::geometry() const
-{
-    return m_compositor ? m_clientArea : harness::rootGeometry(display(), m_window);
-}
-
-QRect GameSession::currentGeometry() const
-{
-    if (!m_compositor)
-        return geometry();
-    const std::optional<harness::WestonToplevel> shown = toplevel(m_surfaceId);
-    return shown ? shown->opaque.translated(m_compositor->outputOrigin()) : QRect();
-}
+void GameSession::requestClose() const { m_desktop->requestClose(m_window); }
 
 bool GameSession::waitForGeometry(const std::function<bool(const QRect&)>& condition,
                                   milliseconds timeout)
@@ -292,78 +190,17 @@ bool GameSession::waitForGeometry(const std::function<bool(const QRect&)>& condi
     return waitUntil(
         timeout,
         [&] {
-            const QRect seen = currentGeometry();
-            if (m_compositor && !seen.isEmpty())
-                m_clientArea = seen;
+            QRect seen;
+            for (const harness::TopLevel& window : windowsOfTheGame())
+                if (window.id == m_window.id)
+                    seen = window.clientArea;
+            if (!seen.isEmpty())
+                m_window.clientArea = seen;
             return condition(seen);
         },
         pollPace());
 }
 
-std::optional<harness::WestonToplevel> GameSession::toplevel(GameWindowId window) const
-{
-    if (!m_compositor)
-        return std::nullopt;
-    for (const harness::WestonToplevel& toplevel : m_compositor->toplevels())
-        if (toplevel.surfaceId == window && toplevel.pid == m_game->pid())
-            return toplevel;
-    return std::nullopt;
-}
-
-void GameSession::clickMaximiseButton(GameWindowId window) const
-{
-    clickTitleBarButton(window, kMaximiseButton, Glyph::HollowBox);
-}
-
-void GameSession::clickTitleBar(GameWindowId window) const
-{
-    moveTo(titleBarPoint(window));
-    harness::clickButton(display());
-    moveTo(parkingPoint());
-}
-
-QPoint GameSession::titleBarPoint(GameWindowId window) const
-{
-    return m_compositor->outputOrigin() + shownToplevel(window).surface.topLeft() + kTitleBarSpot;
-}
-
-harness::WestonToplevel GameSession::shownToplevel(GameWindowId window) const
-{
-    const std::optional<harness::WestonToplevel> shown = toplevel(window);
-    if (!shown)
-        throw std::runtime_error("the window with a title bar to press is gone");
-    return *shown;
-}
-
-void GameSession::clickTitleBarButton(GameWindowId window, QPoint fromTopRight, Glyph glyph) const
-{
-    // A window shows in the scene graph before the compositor has drawn it at its place: the
-    // button is pressed once its glyph shows there.
-    QPoint middle;
-    const bool shown = waitUntil(
-        kButtonTimeout,
-        [&] {
-            const QRect surface = shownToplevel(window).surface;
-            middle = QPoint(surface.x() + surface.width(), surface.y()) + fromTopRight;
-            return showsGlyph(harness::captureArea(display(), m_compositor->outputWindow(),
-                                                   QRect(middle - QPoint(kGlyphReach, kGlyphReach),
-                                                         QSize(2, 2) * kGlyphReach + QSize(1, 1))),
-                              glyph);
-        },
-        pollPace());
-    if (!shown)
-        throw std::runtime_error("the title bar shows no such button at " +
-                                 std::to_string(middle.x()) + "," + std::to_string(middle.y()));
-    moveTo(m_compositor->outputOrigin() + middle);
-    harness::clickButton(display());
-    moveTo(parkingPoint());
-}
-
-QPoint GameSession::parkingPoint() const
-{
-    if (!m_compositor)
-        return {kScreenSize.width() - 10, kScreenSize.height() - 14};
-    return m_compositor->parkingPoint();
-}
+milliseconds GameSession::pollPace() const { return m_desktop->pollPace(); }
 
 } // namespace e2e

@@ -66,10 +66,8 @@ protected:
     {
         m_closeRequested = true;
         ASSERT_TRUE(game().process().sendSignal(number)) << "the game had already ended";
-        EXPECT_TRUE(waitUntil(milliseconds(15000), [this] {
-            return !harness::isViewable(game().display(), game().window()) &&
-                   game().messageBoxes().empty();
-        })) << "the window or a box of the game still shows 15 s after the signal";
+        EXPECT_TRUE(waitUntil(milliseconds(15000), [this] { return !game().anyWindowShows(); }))
+            << "the window or a box of the game still shows 15 s after the signal";
         const std::optional<int> status = game().process().waitForExit(milliseconds(15000));
         ASSERT_TRUE(status.has_value()) << "the game still runs 15 s after the signal";
         EXPECT_EQ(harness::describeWaitStatus(*status), harness::describeWaitStatus(0));
