@@ -8,9 +8,9 @@ bool samePixel(QRgb a, QRgb b) { return (a & 0xFFFFFF) == (b & 0xFFFFFF); }
 
 } // namespace
 
-QImage embeddedPicture(const char* name)
+QImage embeddedPicture(const scene::picture::Embedded& embedded)
 {
-    QImage picture(QStringLiteral(":/pictures/") + QString::fromLatin1(name));
+    QImage picture(QString::fromLatin1(embedded.path));
     return picture.isNull() ? picture : picture.convertToFormat(QImage::Format_ARGB32);
 }
 

@@ -1,12 +1,14 @@
 // The game's own pictures, decoded from the program's resources, and comparisons with captures.
 #pragma once
 
+#include "scene/pictures.h"
+
 #include <QImage>
 
 namespace e2e {
 
-// ":/pictures/<name>" as ARGB32; null if the program does not embed it.
-QImage embeddedPicture(const char* name);
+// One of the program's pictures as ARGB32; null if the program does not embed it.
+QImage embeddedPicture(const scene::picture::Embedded& embedded);
 
 // The share of the picture's opaque pixels that the screen shows unchanged with the picture's
 // top-left corner at `topLeft`, among those that fall on the screen; 0 if fewer than half do.

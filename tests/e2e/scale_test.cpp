@@ -149,7 +149,7 @@ TEST(ScaleFactorTwo, TheMapIsTheOneTimesMapDoubledAndTheTextsAreDrawnAnew)
 TEST(ScaleFactorTwo, TheTargetAndTheExplosionAreTheirPicturesDoubledWherePressesPutThem)
 {
     GameSession game(atScale(2));
-    const QImage explosion = embeddedPicture("explosion1.gif");
+    const QImage explosion = embeddedPicture(scene::picture::explosion1);
     // A press on bare map, at twice its logical place; the game counts in logical twips.
     game.clickAt(kBareMapPoint * 2);
     double explosionShown = 0;
@@ -160,7 +160,7 @@ TEST(ScaleFactorTwo, TheTargetAndTheExplosionAreTheirPicturesDoubledWherePresses
     });
     EXPECT_GT(explosionShown, 0.95) << "the explosion is not its picture doubled at the press";
 
-    const QImage target = embeddedPicture("target.gif");
+    const QImage target = embeddedPicture(scene::picture::target);
     double targetShown = 0;
     const bool seen = waitUntil(milliseconds(15000), [&] {
         const QImage screen = game.capture();

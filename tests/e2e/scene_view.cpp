@@ -12,11 +12,11 @@
 namespace e2e {
 namespace {
 
-QImage required(const char* name)
+QImage required(const scene::picture::Embedded& embedded)
 {
-    QImage picture = embeddedPicture(name);
+    QImage picture = embeddedPicture(embedded);
     if (picture.isNull())
-        throw std::runtime_error(std::string("the program embeds no picture ") + name);
+        throw std::runtime_error(std::string("the program embeds no picture ") + embedded.file);
     return picture;
 }
 
@@ -55,13 +55,13 @@ const std::vector<QPoint>& spots()
 const GamePictures& gamePictures()
 {
     static const GamePictures pictures{
-        .map = required(scene::picture::map.file)
+        .map = required(scene::picture::map)
                    .scaled(kMapArea.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation),
-        .target = required(scene::picture::target.file),
-        .hitTarget = required(scene::picture::hitTarget.file),
-        .civilian = required(scene::picture::civilian.file),
-        .explosion1 = required(scene::picture::explosion1.file),
-        .explosion2 = required(scene::picture::explosion2.file),
+        .target = required(scene::picture::target),
+        .hitTarget = required(scene::picture::hitTarget),
+        .civilian = required(scene::picture::civilian),
+        .explosion1 = required(scene::picture::explosion1),
+        .explosion2 = required(scene::picture::explosion2),
     };
     return pictures;
 }
