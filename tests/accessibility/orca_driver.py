@@ -7,7 +7,9 @@ Run with Debian's /usr/bin/python3:
 Each STEP is either an xdotool command line ("key Tab", "key shift+Tab", "mousemove 10 10
 click 1") or "click ROLE NAME", which presses the mouse on the centre of the first showing
 object of that AT-SPI role and name ("click image Civilian", "click image Target") as soon as
-it shows. Without STEPs they are read
+it shows. A STEP may end in " => WORDS": the step then waits (up to its deadline) until Orca has
+spoken WORDS before it waits for Orca to fall quiet, so that a slow Orca on a busy machine does
+not say them during the next step. Without STEPs they are read
 from standard input, one a line, so another program can drive the game step by step. One JSON
 line is printed a step: {"step", "spoken": [...], "problems": [...]}, "problems" being what Orca
 logged as bad content or exceptions meanwhile. The first line, step "start", is what Orca said
@@ -267,8 +269,11 @@ def play(args):
         for step in steps:
             if not step:
                 continue
+            step, _, expected = step.partition(" => ")
             failure = run_step(step, game.pid)
             round_trip(game.pid)
+            if expected:
+                log.wait_for(r"^SPEECH OUTPUT: '.*" + re.escape(expected), STEP_DEADLINE)
             result = summary(step, log.settle())
             if failure:
                 result["failure"] = failure

@@ -52,7 +52,7 @@ class OrcaSpeaksTheGame(unittest.TestCase):
     def test_every_control_panel_and_box_is_spoken(self):
         driver = subprocess.run(
             ["/usr/bin/python3", os.path.join(HERE, "orca_driver.py"), "--game", GAME]
-            + [step for step, _, _ in STEPS],
+            + [step + (" => " + wanted[-1] if wanted else "") for step, wanted, _ in STEPS],
             capture_output=True, text=True, timeout=400)
         # The session's services may write on the same output; the driver writes JSON lines.
         results = [json.loads(line) for line in driver.stdout.splitlines()
