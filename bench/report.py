@@ -4,19 +4,22 @@
     bench/report.py SAMPLES [--output FILE]
 
 SAMPLES holds the JSON lines that the bench's driver and probes print, one sample a line, each
-with a "kind". The report is Markdown, on standard output and in FILE if given. The goals come
+with a "kind" and the keys bench/common/samples.def gives it. The report is Markdown, on standard output and in FILE if given. The goals come
 from bench/goals.csv. Python 3's standard library alone.
 """
 
 import argparse
 import csv
-import json
 import math
 import pathlib
 import re
 import statistics
 import sys
 from collections import defaultdict
+
+import samples
+from samples import label
+from start_profile import parse_marks
 
 GOALS = pathlib.Path(__file__).with_name("goals.csv")
 
@@ -129,7 +132,7 @@ class Report:
         for p in programs:
             whole = column(p, "whole_ms") or [0]
             failed = sum(1 for s in starts if s["program"] == p and s.get("failed"))
-            rows.append([p, f"{median(column(p, 'mapped_ms')):.1f}",
+            rows.append([label(p), f"{median(column(p, 'mapped_ms')):.1f}",
                          f"{median(column(p, 'shown_ms')):.1f}", f"{median(whole):.1f}",
                          f"{min(whole):.1f} / {max(whole):.1f}",
                          f"{median(column(p, 'cpu_ms')):.1f}",
@@ -150,15 +153,19 @@ class Report:
         def extra_mib(p, q):
             return (median(column(p, "rss_kib")) - median(column(q, "rss_kib"))) / 1024
 
-        bare, plain, game = programs[:3]
+        bare, plain, game = "bare", "plain", "game"
+        if not {bare, plain, game} <= set(programs):
+            return
         self.say(f"\nWhole first frame: Blastmap / bare = {ratio(game, bare):.3f}, Blastmap / "
                  f"plain-Qt = {ratio(game, plain):.3f} (ratio of the medians; the median of the "
                  f"ratios within each round: {paired(game, bare):.3f} and "
                  f"{paired(game, plain):.3f}). First pixels: {ratio(game, bare, 'shown_ms'):.3f} "
                  f"and {ratio(game, plain, 'shown_ms'):.3f}. Blastmap uses "
                  f"{extra_mib(game, plain):+.2f} MiB beside plain-Qt.")
-        for p in programs[3:]:
-            self.say(f"{p}, whole first frame: / bare = {ratio(p, bare):.3f}, / plain-Qt = "
+        for p in programs:
+            if p in samples.ROLES:
+                continue
+            self.say(f"{label(p)}, whole first frame: / bare = {ratio(p, bare):.3f}, / plain-Qt = "
                      f"{ratio(p, plain):.3f}, / Blastmap = {ratio(p, game):.3f} (within rounds: "
                      f"{paired(p, bare):.3f}, {paired(p, plain):.3f}, {paired(p, game):.3f}); "
                      f"{extra_mib(p, plain):+.2f} MiB beside plain-Qt.")
@@ -176,8 +183,11 @@ class Report:
         marks = self.by_kind["marks"]
         ms = {p: defaultdict(list) for p in programs}
         for m in marks:
-            for point, value in m["ms"].items():
-                ms[m["program"]][point].append(value)
+            seen = ms[m["program"]]
+            for point, ns in parse_marks(m["printed"])[1].items():
+                seen[point].append((ns - m["spawn_ns"]) / 1e6)
+            seen["mapped"].append(m["mapped_ms"])
+            seen["whole frame"].append(m["whole_ms"])
         starts = len(ms[programs[0]]["whole frame"])
         self.say(f"\n### Where the start-up goes (medians of {starts} starts each, ms from the "
                  f"spawn)\n")
@@ -195,12 +205,12 @@ class Report:
                 row.append(f"{at:.1f} / {at - previous[p]:+.1f}")
                 previous[p] = at
             rows.append(row)
-        self.table(["point"] + programs, rows)
+        self.table(["point"] + [label(p) for p in programs], rows)
         self.profile(programs)
         self.say("\n#### The dynamic loader (LD_DEBUG=statistics, one start each)\n")
         self.table(["program", "relocations", "of them from the cache",
                     "cycles in the loader at start"],
-                   [[l["program"], int(l["relocations"]), int(l["from_cache"]), int(l["cycles"])]
+                   [[label(l["program"]), int(l["relocations"]), int(l["from_cache"]), int(l["cycles"])]
                     for l in self.by_kind["loader"]])
 
     def profile(self, programs):
@@ -224,13 +234,14 @@ class Report:
                  f"first frame's flush are left out. Waiting (for the X server, say) takes no "
                  f"processor time and shows in the table above only.\n")
         labels = sorted({c for p in programs for c in main[p]},
-                        key=lambda c: main[programs[-1]].get(c, 0), reverse=True)
+                        key=lambda c: main.get("game", main[programs[-1]]).get(c, 0),
+                        reverse=True)
         rows = [[c] + [f"{main[p].get(c, 0):.2f}" for p in programs] for c in labels]
         rows.append(["**main thread, in all**"]
                     + [f"**{sum(main[p].values()):.2f}**" for p in programs])
         rows.append(["other threads (Qt's X event reader, the font reader, D-Bus)"]
                     + [f"{other[p]:.2f}" for p in programs])
-        self.table(["spent on"] + programs, rows)
+        self.table(["spent on"] + [label(p) for p in programs], rows)
 
     # -- Idle, timers, presses, memory ------------------------------------------------------
 
@@ -364,9 +375,7 @@ def main(argv):
     parser.add_argument("samples", help="the bench's JSON lines")
     parser.add_argument("--output", help="also write the report to this file")
     args = parser.parse_args(argv)
-    with open(args.samples) as lines:
-        samples = [json.loads(line) for line in lines if line.strip().startswith("{")]
-    text = Report(samples).render()
+    text = Report(samples.read(args.samples)).render()
     sys.stdout.write(text)
     if args.output:
         pathlib.Path(args.output).write_text(text)

@@ -1,10 +1,8 @@
 // Leaves the game alone and reads its CPU time from /proc before and after.
-#include "bench/driver/idle.h"
 
 #include "bench/common/samples.h"
 #include "bench/driver/layout.h"
-#include "bench/driver/proc_stats.h"
-#include "bench/driver/start_up.h"
+#include "bench/driver/parts.h"
 #include "harness/window_capture.h"
 #include "harness/x_input.h"
 #include "harness/x_windows.h"
@@ -44,18 +42,14 @@ void measureIdle(Screen& screen, const std::string& game, int seconds)
     harness::clickButton(screen.display());
     harness::movePointer(screen.display(), kPointerAway);
     std::this_thread::sleep_for(1500ms);
-    const QImage window = harness::captureWindow(screen.display(), shown.window);
-    const QRgb civilian = ownColour("civ1");
-    int civilianPixels = 0;
-    for (int y = 0; y < window.height(); ++y)
-        for (int x = 0; x < window.width(); ++x)
-            civilianPixels += (window.pixel(x, y) & 0xffffff) == civilian;
+    const bool civilians = centreOfColour(harness::captureWindow(screen.display(), shown.window),
+                                          ownColour("civ1"), 100)
+                               .has_value();
     std::this_thread::sleep_for(500ms);
-    emitSample({{"kind", "idle"},
-                {"seconds", seconds},
-                {"hidden_percent", hidden},
-                {"shown_percent", cpuPercentOver(pid, seconds)},
-                {"civilians_seen", civilianPixels > 100}});
+    emitSample(sample::idle, {{"seconds", seconds},
+                              {"hidden_percent", hidden},
+                              {"shown_percent", cpuPercentOver(pid, seconds)},
+                              {"civilians_seen", civilians}});
 }
 
 } // namespace bench

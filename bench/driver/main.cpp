@@ -2,11 +2,8 @@
 // private Xvfb of its own, and prints the raw samples; bench/run starts it and bench/report.py
 // reads them.
 #include "bench/common/samples.h"
-#include "bench/driver/attribution.h"
-#include "bench/driver/idle.h"
 #include "bench/driver/layout.h"
-#include "bench/driver/soak.h"
-#include "bench/driver/start_up.h"
+#include "bench/driver/parts.h"
 #include "harness/x_input.h"
 
 #include <QCoreApplication>
@@ -45,20 +42,21 @@ try {
 
     bench::Screen screen;
     if (wants("startup")) {
-        std::vector<bench::Program> programs = {{"bare Qt window", BENCH_BARE},
-                                                {"plain-Qt window", BENCH_PLAIN},
-                                                {"Blastmap", BENCH_GAME}};
+        std::vector<bench::Program> programs = {{bench::role::bare, BENCH_BARE},
+                                                {bench::role::plain, BENCH_PLAIN},
+                                                {bench::role::game, BENCH_GAME}};
+        // Another build compared goes by its path.
         for (const QJsonValue path : settings["compare"].toArray())
-            programs.push_back(
-                {"compared: " + path.toString().toStdString(), path.toString().toStdString()});
+            programs.push_back({path.toString().toStdString(), path.toString().toStdString()});
         harness::movePointer(screen.display(), bench::kPointerAway);
         bench::measureStartUp(screen, programs, number("runs"));
     }
     if (wants("attribution")) {
         harness::movePointer(screen.display(), bench::kPointerAway);
         bench::attributeStartUp(
-            screen, {{"bare Qt window", BENCH_BARE_MARKED}, {"Blastmap", BENCH_GAME_MARKED}},
-            number("runs"), std::min(number("runs"), 10));
+            screen,
+            {{bench::role::bare, BENCH_BARE_MARKED}, {bench::role::game, BENCH_GAME_MARKED}},
+            number("runs"));
     }
     if (wants("idle")) {
         std::fprintf(stderr, "idle CPU...\n");

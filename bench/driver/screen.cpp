@@ -1,13 +1,11 @@
-// Starts the bench's Xvfb and gives the programs its display.
-#include "bench/driver/screen.h"
+// The programs' surroundings on the driver's screen, and what /proc tells of them.
+#include "bench/driver/parts.h"
+
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
 
 namespace bench {
-
-Screen::Screen()
-    : m_server(QSize(1024, 768))
-    , m_maps(m_server.display())
-{
-}
 
 harness::ChildProcess::Options Screen::programOptions(harness::ChildProcess::Output output) const
 {
@@ -21,6 +19,35 @@ harness::ChildProcess::Options Screen::programOptions(harness::ChildProcess::Out
                          ? output
                          : harness::ChildProcess::Output::Inherit;
     return options;
+}
+
+long residentKiB(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.starts_with("VmRSS:"))
+            return std::stol(line.substr(6));
+    return 0;
+}
+
+double cpuSeconds(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    const std::string text((std::istreambuf_iterator<char>(stat)), {});
+    // The command name may hold spaces: the fields count from its closing ')', after which the
+    // state is the 3rd and utime and stime are the 14th and 15th.
+    const std::size_t close = text.rfind(')');
+    if (close == std::string::npos)
+        return 0;
+    std::istringstream fields(text.substr(close + 1));
+    std::string skipped;
+    for (int index = 3; index < 14; ++index)
+        fields >> skipped;
+    long utime = 0;
+    long stime = 0;
+    fields >> utime >> stime;
+    return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
 } // namespace bench

@@ -1,10 +1,8 @@
 // Plays the game for a long while as a player would, sampling its resident set.
-#include "bench/driver/soak.h"
 
 #include "bench/common/samples.h"
 #include "bench/driver/layout.h"
-#include "bench/driver/proc_stats.h"
-#include "bench/driver/start_up.h"
+#include "bench/driver/parts.h"
 #include "harness/window_actions.h"
 #include "harness/window_capture.h"
 #include "harness/x_input.h"
@@ -32,25 +30,6 @@ struct Played {
     int boxesDismissed = 0;
 };
 
-// The centre of the pixels of the target's own colour, or nothing.
-std::optional<QPoint> findTarget(const QImage& image)
-{
-    static const QRgb target = ownColour("Despot", {"Deboom"});
-    long sumX = 0;
-    long sumY = 0;
-    long count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xffffff) == target) {
-                sumX += x;
-                sumY += y;
-                ++count;
-            }
-    if (count < 50)
-        return std::nullopt;
-    return QPoint(static_cast<int>(sumX / count), static_cast<int>(sumY / count));
-}
-
 class Player {
 public:
     Player(Display* display, XWindow window, pid_t pid, Played& figures)
@@ -73,7 +52,9 @@ public:
             return;
         }
         const int roll = pick(0, 99);
-        if (const auto target = findTarget(harness::captureWindow(m_display, m_window));
+        static const QRgb colour = ownColour("Despot", {"Deboom"});
+        if (const auto target =
+                centreOfColour(harness::captureWindow(m_display, m_window), colour, 49);
             target && roll < 70) {
             press(*target);
             ++m_figures.targetPresses;
@@ -81,7 +62,7 @@ public:
         }
         ++m_figures.otherPresses;
         if (roll < 60) {
-            press({pick(5, 295), pick(60, 255)});
+            press(somewhere(openMap()));
         } else if (roll < 68) {
             press(controlRect("civcheck").center());
         } else if (roll < 80 && !m_openPanel) {
@@ -90,14 +71,19 @@ public:
             m_panelMovesLeft = pick(4, 8);
             press(controlRect(m_openPanel).center());
         } else if (roll < 90) {
-            press({pick(10, 190), controlRect("Diff").center().y()});
+            const QRect bar = controlRect("Diff");
+            press({pick(bar.left() + 2, bar.right() - 2), bar.center().y()});
         } else {
-            harness::movePointer(m_display, m_origin + QPoint(pick(5, 295), pick(60, 255)));
+            harness::movePointer(m_display, m_origin + somewhere(openMap()));
         }
     }
 
 private:
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_chance); }
+    QPoint somewhere(QRect area)
+    {
+        return {pick(area.left(), area.right()), pick(area.top(), area.bottom())};
+    }
 
     void press(QPoint inWindow)
     {
@@ -158,7 +144,7 @@ void soak(Screen& screen, const std::string& game, int seconds)
         if (now >= nextSample) {
             const double minute = harness::millisecondsBetween(first, now) / 60'000;
             const auto kib = static_cast<double>(residentKiB(pid));
-            emitSample({{"kind", "rss"}, {"minute", minute}, {"kib", kib}});
+            emitSample(sample::rss, {{"minute", minute}, {"kib", kib}});
             nextSample += 10s;
             std::fprintf(stderr, "\rplay: %.1f of %.1f min, %.0f KiB", minute, seconds / 60.0, kib);
         }
@@ -168,8 +154,8 @@ void soak(Screen& screen, const std::string& game, int seconds)
         std::this_thread::sleep_for(250ms);
     }
     std::fprintf(stderr, "\n");
-    emitSample({{"kind", "play"},
-                {"seconds", seconds},
+    emitSample(sample::play,
+               {{"seconds", seconds},
                 {"target_presses", played.targetPresses},
                 {"other_presses", played.otherPresses},
                 {"boxes_dismissed", played.boxesDismissed},

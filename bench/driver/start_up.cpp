@@ -1,15 +1,19 @@
-// Starts each program, watches for its window and its first row of map, and samples it.
-#include "bench/driver/start_up.h"
-
+// Starts each program, watches for its window, its first row of map and every frame it shows
+// after, and samples it.
 #include "bench/common/samples.h"
-#include "bench/driver/frame_watch.h"
 #include "bench/driver/layout.h"
-#include "bench/driver/proc_stats.h"
+#include "bench/driver/parts.h"
 #include "harness/window_capture.h"
 #include "harness/x_input.h"
 
 #include <QJsonArray>
+#include <QScopeGuard>
+#include <X11/Xlib.h>
+#include <X11/extensions/Xdamage.h>
+#include <csignal>
 #include <cstdio>
+#include <poll.h>
+#include <stdexcept>
 #include <thread>
 
 namespace bench {
@@ -45,39 +49,29 @@ bool waitForRow(Screen& screen, XWindow window, const MapRow& expected, Clock::t
         200us);
 }
 
-// One start of the program, in round `round`; the round before the first, which warms the
-// caches, is not counted.
-void startOnce(Screen& screen, const Program& program, const MapRow& expected, int round)
+QJsonArray rolesOf(const std::vector<Program>& programs)
 {
-    screen.maps().forgetEarlier();
-    harness::ChildProcess child({program.path}, screen.programOptions(Output::Discard));
-    const std::optional<StartTimes> times = timeOneStart(screen, child, expected);
-    QJsonObject sample{
-        {"kind", "start"}, {"program", QString::fromStdString(program.label)}, {"round", round}};
-    if (times) {
-        sample["mapped_ms"] = times->mappedMs;
-        sample["shown_ms"] = times->shownMs;
-        sample["whole_ms"] = times->wholeMs;
-        sample["rss_kib"] = static_cast<double>(residentKiB(child.pid()));
-    }
-    // Ended at once: SIGTERM runs no handler in these programs, so this is the start's CPU.
-    child.terminate(5s);
-    if (times)
-        sample["cpu_ms"] = child.cpuSeconds() * 1000;
-    else
-        sample["failed"] = true;
-    if (round >= 0)
-        emitSample(sample);
+    QJsonArray roles;
+    for (const Program& program : programs)
+        roles.append(QString::fromStdString(program.role));
+    return roles;
 }
 
-// Waits for the first window of the process to be mapped and then to show the row; returns
-// the window, or 0 at the deadline.
-XWindow waitUntilShown(Screen& screen, pid_t pid, const MapRow& expected,
-                       Clock::time_point deadline)
+// Starts each program once a round, each round in a rotated order; `first` may be below 0 for
+// rounds that are not counted.
+template <class Start>
+void inRounds(const std::vector<Program>& programs, int first, int runs, const char* what,
+              Start start)
 {
-    const std::optional<harness::MappedWindow> mapped =
-        screen.maps().waitForWindowOf(pid, deadline);
-    return mapped && waitForRow(screen, mapped->window, expected, deadline) ? mapped->window : 0;
+    for (int round = first; round < runs; ++round) {
+        for (std::size_t i = 0; i < programs.size(); ++i) {
+            start(programs[(i + static_cast<std::size_t>(round - first)) % programs.size()], round);
+            // Lets the server forget the last window before the next program starts.
+            std::this_thread::sleep_for(150ms);
+        }
+        std::fprintf(stderr, "\r%s: round %d of %d", what, round + 1, runs);
+    }
+    std::fprintf(stderr, "\n");
 }
 
 } // namespace
@@ -90,28 +84,80 @@ std::optional<StartTimes> timeOneStart(Screen& screen, harness::ChildProcess& ch
         screen.maps().waitForWindowOf(child.pid(), deadline);
     if (!mapped)
         return std::nullopt;
-    FrameWatch frames(screen.display(), mapped->window);
+    // Every change of the window's pixels, as the server reports it through DAMAGE: one report
+    // each time its damage goes from none to some, and subtracting the damage rearms it.
+    Display* display = screen.display();
+    int eventBase = 0;
+    int errorBase = 0;
+    if (!XDamageQueryExtension(display, &eventBase, &errorBase))
+        throw std::runtime_error("the X server has no DAMAGE extension");
+    const Damage damage = XDamageCreate(display, mapped->window, XDamageReportNonEmpty);
+    const auto destroy = qScopeGuard([&] {
+        XDamageDestroy(display, damage);
+        XSync(display, False);
+    });
+    XSync(display, False);
     if (!waitForRow(screen, mapped->window, expected, deadline))
         return std::nullopt;
     const Clock::time_point shown = Clock::now();
-    frames.takeFirst(shown);
-    frames.watchUntil(child.startedAt() + 1500ms);
+
+    // The window's last frame and when it was first seen: the whole first frame, once the frames
+    // stop changing.
+    QImage frame;
+    Clock::time_point frameSince = shown;
+    const auto capture = [&](Clock::time_point seenAt) {
+        QImage pixels = harness::captureWindow(display, mapped->window);
+        if (!pixels.isNull() && pixels != frame) {
+            frame = std::move(pixels);
+            frameSince = seenAt;
+        }
+    };
+    const auto rearm = [&] {
+        XDamageSubtract(display, damage, None, None);
+        XSync(display, False);
+    };
+    // The reports queued so far are of drawing the first capture already holds.
+    rearm();
+    XEvent event;
+    while (XPending(display))
+        XNextEvent(display, &event);
+    capture(shown);
+    const Clock::time_point until = child.startedAt() + 1500ms;
+    for (;;) {
+        while (XPending(display)) {
+            XNextEvent(display, &event);
+            if (event.type != eventBase + XDamageNotify)
+                continue;
+            const Clock::time_point reported = Clock::now();
+            rearm();
+            capture(reported);
+        }
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now());
+        if (left.count() <= 0)
+            break;
+        pollfd watched{ConnectionNumber(display), POLLIN, 0};
+        poll(&watched, 1, static_cast<int>(left.count()));
+    }
+    // Whatever a report still on its way would show.
+    capture(Clock::now());
+    if (frame.isNull())
+        return std::nullopt;
     const auto fromSpawn = [&](Clock::time_point at) {
         return harness::millisecondsBetween(child.startedAt(), at);
     };
-    return StartTimes{fromSpawn(mapped->seenAt), fromSpawn(shown),
-                      fromSpawn(*frames.settledSince())};
+    return StartTimes{fromSpawn(mapped->seenAt), fromSpawn(shown), fromSpawn(frameSince)};
 }
 
 MapRow expectedMapRow()
 {
-    // Row 100 crosses the whole map and no control lies on it when the window first shows.
-    // Converted before it is scaled, as a pixmap is.
+    // A row through the middle of the open map crosses it whole, and no control lies on it when
+    // the window first shows. Converted before it is scaled, as a pixmap is.
     const QImage map =
         QImage(controlPicture("Iraq"))
             .convertToFormat(QImage::Format_RGB32)
             .scaled(controlRect("Iraq").size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    MapRow row{100, {}};
+    MapRow row{openMap().center().y() - controlRect("Iraq").top(), {}};
     for (int x = 0; x < map.width(); ++x)
         row.pixels.push_back(map.pixel(x, row.y) & 0xffffff);
     return row;
@@ -122,31 +168,66 @@ ShownGame startShown(Screen& screen, const std::string& game)
     harness::movePointer(screen.display(), kPointerAway);
     screen.maps().forgetEarlier();
     ShownGame shown;
-    shown.process = std::make_unique<harness::ChildProcess>(
-        std::vector<std::string>{game},
-        screen.programOptions(harness::ChildProcess::Output::Discard));
-    shown.window =
-        waitUntilShown(screen, shown.process->pid(), expectedMapRow(), Clock::now() + 20s);
+    shown.process = std::make_unique<harness::ChildProcess>(std::vector<std::string>{game},
+                                                            screen.programOptions(Output::Discard));
+    const Clock::time_point deadline = Clock::now() + 20s;
+    const std::optional<harness::MappedWindow> mapped =
+        screen.maps().waitForWindowOf(shown.process->pid(), deadline);
+    if (mapped && waitForRow(screen, mapped->window, expectedMapRow(), deadline))
+        shown.window = mapped->window;
     return shown;
 }
 
 void measureStartUp(Screen& screen, const std::vector<Program>& programs, int runs)
 {
-    QJsonArray labels;
-    for (const Program& program : programs)
-        labels.append(QString::fromStdString(program.label));
-    emitSample({{"kind", "startup"}, {"programs", labels}, {"runs", runs}});
+    emitSample(sample::startup, {{"programs", rolesOf(programs)}, {"runs", runs}});
     const MapRow expected = expectedMapRow();
-    for (int round = -1; round < runs; ++round) {
-        for (std::size_t i = 0; i < programs.size(); ++i) {
-            const std::size_t which = (i + static_cast<std::size_t>(round + 1)) % programs.size();
-            startOnce(screen, programs[which], expected, round);
-            // Lets the server forget the last window before the next program starts.
-            std::this_thread::sleep_for(150ms);
+    // The round before the first warms the caches.
+    inRounds(programs, -1, runs, "start-up", [&](const Program& program, int round) {
+        screen.maps().forgetEarlier();
+        harness::ChildProcess child({program.path}, screen.programOptions(Output::Discard));
+        const std::optional<StartTimes> times = timeOneStart(screen, child, expected);
+        QJsonObject fields{{"program", QString::fromStdString(program.role)}, {"round", round}};
+        if (times) {
+            fields["mapped_ms"] = times->mappedMs;
+            fields["shown_ms"] = times->shownMs;
+            fields["whole_ms"] = times->wholeMs;
+            fields["rss_kib"] = static_cast<double>(residentKiB(child.pid()));
         }
-        std::fprintf(stderr, "\rstart-up: round %d of %d", round + 1, runs);
-    }
-    std::fprintf(stderr, "\n");
+        // Ended at once: SIGTERM runs no handler in these programs, so this is the start's CPU.
+        child.terminate(5s);
+        if (times)
+            fields["cpu_ms"] = child.cpuSeconds() * 1000;
+        else
+            fields["failed"] = true;
+        if (round >= 0)
+            emitSample(sample::start, fields);
+    });
+}
+
+void attributeStartUp(Screen& screen, const std::vector<Program>& programs, int runs)
+{
+    QJsonArray paths;
+    for (const Program& program : programs)
+        paths.append(QString::fromStdString(program.path));
+    emitSample(sample::attribution, {{"programs", rolesOf(programs)}, {"paths", paths}});
+    const MapRow expected = expectedMapRow();
+    inRounds(programs, 0, runs, "attribution: timed", [&](const Program& program, int) {
+        screen.maps().forgetEarlier();
+        harness::ChildProcess child({program.path}, screen.programOptions(Output::Capture));
+        const std::optional<StartTimes> times = timeOneStart(screen, child, expected);
+        child.sendSignal(SIGTERM);
+        child.wait();
+        // The marks are on the monotonic clock, which the driver's steady clock shares: the
+        // report sets them against the spawn.
+        const auto spawnNs = std::chrono::nanoseconds(child.startedAt().time_since_epoch());
+        if (times)
+            emitSample(sample::marks, {{"program", QString::fromStdString(program.role)},
+                                       {"spawn_ns", static_cast<double>(spawnNs.count())},
+                                       {"mapped_ms", times->mappedMs},
+                                       {"whole_ms", times->wholeMs},
+                                       {"printed", QString::fromStdString(child.output())}});
+    });
 }
 
 } // namespace bench

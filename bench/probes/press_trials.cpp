@@ -1,11 +1,19 @@
+// Presses through XTest on the connection of the probe's own, watched from inside the game's
+// process: a step at a time, polled every 5 ms, so that the game's own event loop runs as in play.
 #include "bench/probes/press_trials.h"
 
 #include "bench/common/samples.h"
+#include "harness/x_connection.h"
 #include "harness/x_input.h"
 
 #include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
+#include <cstdio>
+#include <random>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace bench {
 namespace {
@@ -15,215 +23,281 @@ constexpr double kSettleMs = 120;
 // Between moving the pointer and pressing, so that the move's own events are handled.
 constexpr double kAimMs = 40;
 
+class PressTrials {
+public:
+    PressTrials(WatchedApplication& app, game::Form1& form, const RecordingServices& services,
+                int presses, int warmUp)
+        : m_app(app)
+        , m_form(form)
+        , m_services(services)
+        , m_presses(presses)
+        , m_warmUp(warmUp)
+    {
+        if (!harness::hasXTest(m_pointer.display()))
+            throw std::runtime_error("the X server has no XTest");
+        m_poll.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&m_poll, &QTimer::timeout, [this] { poll(); });
+    }
+
+    void start()
+    {
+        go(Step::WaitTarget);
+        m_poll.start(5);
+    }
+
+    void report() const
+    {
+        for (const auto& [kind, fields] : m_samples)
+            emitSample(*kind, fields);
+        emitSample(sample::misses, {{"count", m_misses}});
+    }
+
+private:
+    enum class Step {
+        WaitTarget,
+        AimTarget,
+        WaitHitPaint,
+        CloseBox,
+        WaitBoxClosed,
+        PauseTarget,
+        WaitPaused,
+        WaitQuiet,
+        AimMap,
+        ReleaseMap,
+        WaitBoomPaint,
+        Finish,
+    };
+
+    void go(Step step)
+    {
+        m_step = step;
+        m_stepStart = Clock::now();
+    }
+
+    double sinceStep(Clock::time_point now) const
+    {
+        return harness::millisecondsBetween(m_stepStart, now);
+    }
+
+    static QPoint centreOf(const platform::Control& control)
+    {
+        const QWidget* widget = control.widget();
+        return widget->mapToGlobal(widget->rect().center());
+    }
+
+    static bool boxOpen()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (qobject_cast<QMessageBox*>(widget) && widget->isVisible())
+                return true;
+        return false;
+    }
+
+    static void closeBox()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+                box->done(QMessageBox::Ok);
+    }
+
+    void poll()
+    {
+        const Clock::time_point now = Clock::now();
+        if (m_step <= Step::WaitBoxClosed)
+            pollTarget(now);
+        else
+            pollMap(now);
+    }
+
+    void pollTarget(Clock::time_point now)
+    {
+        switch (m_step) {
+        case Step::WaitTarget: {
+            if (m_hitTrials >= m_presses + m_warmUp) {
+                go(Step::PauseTarget);
+                return;
+            }
+            if (!m_form.Despot.visible() || m_form.Deboom.visible() || boxOpen()) {
+                m_targetAt = QPoint(-1, -1);
+                return;
+            }
+            const QPoint at = m_form.Despot.widget()->pos();
+            if (at != m_targetAt) {
+                m_targetAt = at;
+                m_stepStart = now;
+            }
+            if (sinceStep(now) >= kSettleMs) {
+                harness::movePointer(m_pointer.display(), centreOf(m_form.Despot));
+                go(Step::AimTarget);
+            }
+            return;
+        }
+        case Step::AimTarget:
+            if (sinceStep(now) < kAimMs)
+                return;
+            if (!m_form.Despot.visible() || m_form.Despot.widget()->pos() != m_targetAt) {
+                go(Step::WaitTarget);
+                return;
+            }
+            m_app.arm(m_form.Deboom.widget());
+            m_sent = Clock::now();
+            harness::pressButton(m_pointer.display());
+            go(Step::WaitHitPaint);
+            return;
+        case Step::WaitHitPaint:
+            if (const auto painted = m_app.paintEnded(); painted && m_app.pressArrived()) {
+                harness::releaseButton(m_pointer.display());
+                m_app.disarm();
+                m_samples.push_back(
+                    {&sample::hit,
+                     {{"cold", m_hitTrials++ < m_warmUp},
+                      {"from_arrival_ms",
+                       harness::millisecondsBetween(*m_app.pressArrived(), *painted)},
+                      {"from_send_ms", harness::millisecondsBetween(m_sent, *painted)}}});
+                go(Step::CloseBox);
+            } else if (sinceStep(now) > 1000) {
+                harness::releaseButton(m_pointer.display());
+                m_app.disarm();
+                ++m_misses;
+                go(boxOpen() ? Step::CloseBox : Step::WaitTarget);
+            }
+            return;
+        case Step::CloseBox:
+            if (sinceStep(now) >= 30) {
+                closeBox();
+                go(Step::WaitBoxClosed);
+            }
+            return;
+        case Step::WaitBoxClosed:
+            if (!boxOpen() && !m_form.Deboom.visible())
+                go(Step::WaitTarget);
+            return;
+        default:
+            return;
+        }
+    }
+
+    void pollMap(Clock::time_point now)
+    {
+        switch (m_step) {
+        case Step::PauseTarget:
+            // The instructions panel pauses the target, so that no press lands on it.
+            harness::movePointer(m_pointer.display(), centreOf(m_form.Instructions));
+            harness::clickButton(m_pointer.display());
+            go(Step::WaitPaused);
+            return;
+        case Step::WaitPaused:
+            if (sinceStep(now) >= 800 && m_form.Inst.visible() && !m_form.Despot.visible())
+                go(Step::WaitQuiet);
+            else if (sinceStep(now) > 3000)
+                go(Step::PauseTarget);
+            return;
+        case Step::WaitQuiet: {
+            if (m_mapTrials >= m_presses + m_warmUp) {
+                go(Step::Finish);
+                return;
+            }
+            if (m_form.boomtime.enabled() || sinceStep(now) < 100)
+                return;
+            // Bare map left of the instructions panel, between the buttons and the check box, far
+            // enough in that the explosion centred on the press stays clear of them too.
+            const QSize half = m_form.boom1.widget()->size() / 2;
+            const QRect bare =
+                QRect(QPoint(0, m_form.Instructions.widget()->geometry().bottom()),
+                      QPoint(m_form.Inst.widget()->x(), m_form.civcheck.widget()->y()))
+                    .adjusted(half.width(), half.height(), -half.width(), -half.height());
+            std::uniform_int_distribution<int> across(bare.left(), bare.right());
+            std::uniform_int_distribution<int> down(bare.top(), bare.bottom());
+            const QPoint at(across(m_chance), down(m_chance));
+            harness::movePointer(m_pointer.display(), m_form.Iraq.widget()->mapToGlobal(at));
+            go(Step::AimMap);
+            return;
+        }
+        case Step::AimMap:
+            if (sinceStep(now) < kAimMs)
+                return;
+            m_app.arm(m_form.boom1.widget());
+            m_sent = Clock::now();
+            harness::pressButton(m_pointer.display());
+            go(Step::ReleaseMap);
+            return;
+        case Step::ReleaseMap:
+            if (sinceStep(now) >= 20) {
+                harness::releaseButton(m_pointer.display());
+                go(Step::WaitBoomPaint);
+            }
+            return;
+        case Step::WaitBoomPaint: {
+            const auto painted = m_app.paintEnded();
+            const auto arrived = m_app.pressArrived();
+            const auto& ticks = m_services.log("boomtime").ticks;
+            if (painted && arrived && m_app.pressHandled() && !ticks.empty() &&
+                ticks.back().arrived > *arrived) {
+                m_app.disarm();
+                m_samples.push_back(
+                    {&sample::boom,
+                     {{"cold", m_mapTrials++ < m_warmUp},
+                      {"handled_ms", harness::millisecondsBetween(*arrived, *m_app.pressHandled())},
+                      {"from_tick_ms",
+                       harness::millisecondsBetween(ticks.back().arrived, *painted)},
+                      {"from_press_ms", harness::millisecondsBetween(*arrived, *painted)}}});
+                go(Step::WaitQuiet);
+            } else if (sinceStep(now) > 2000) {
+                m_app.disarm();
+                ++m_misses;
+                go(Step::WaitQuiet);
+            }
+            return;
+        }
+        case Step::Finish:
+            m_poll.stop();
+            m_form.window()->close();
+            return;
+        default:
+            return;
+        }
+    }
+
+    WatchedApplication& m_app;
+    game::Form1& m_form;
+    const RecordingServices& m_services;
+    // The player's mouse: XTest on a connection of the probe's own to the display Qt uses.
+    harness::XConnection m_pointer;
+    QTimer m_poll;
+    std::mt19937 m_chance{11};
+    const int m_presses;
+    const int m_warmUp;
+
+    Step m_step = Step::WaitTarget;
+    Clock::time_point m_stepStart;
+    Clock::time_point m_sent;
+    QPoint m_targetAt;
+    int m_hitTrials = 0;
+    int m_mapTrials = 0;
+    int m_misses = 0;
+
+    // Kept until the end, so that printing costs the trials nothing.
+    std::vector<std::pair<const SampleKind*, QJsonObject>> m_samples;
+};
+
 } // namespace
 
-PressTrials::PressTrials(WatchedApplication& app, game::Form1& form,
-                         const RecordingServices& services, int presses, int warmUp)
-    : m_app(app)
-    , m_form(form)
-    , m_services(services)
-    , m_presses(presses)
-    , m_warmUp(warmUp)
+int pressThroughX(WatchedApplication& app, game::Form1& form, const RecordingServices& services,
+                  int presses)
 {
-    if (!harness::hasXTest(m_pointer.display()))
-        throw std::runtime_error("the X server has no XTest");
-    m_poll.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&m_poll, &QTimer::timeout, [this] { poll(); });
-}
-
-void PressTrials::start()
-{
-    go(Step::WaitTarget);
-    m_poll.start(5);
-}
-
-void PressTrials::go(Step step)
-{
-    m_step = step;
-    m_stepStart = Clock::now();
-}
-
-double PressTrials::sinceStep(Clock::time_point now) const
-{
-    return harness::millisecondsBetween(m_stepStart, now);
-}
-
-QPoint PressTrials::centreOf(const platform::Control& control) const
-{
-    const QWidget* widget = control.widget();
-    return widget->mapToGlobal(widget->rect().center());
-}
-
-bool PressTrials::boxOpen() const
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (qobject_cast<QMessageBox*>(widget) && widget->isVisible())
-            return true;
-    return false;
-}
-
-void PressTrials::closeBox() const
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
-            box->done(QMessageBox::Ok);
-}
-
-void PressTrials::poll()
-{
-    const Clock::time_point now = Clock::now();
-    if (m_step <= Step::WaitBoxClosed)
-        pollTarget(now);
-    else
-        pollMap(now);
-}
-
-void PressTrials::pollTarget(Clock::time_point now)
-{
-    switch (m_step) {
-    case Step::WaitTarget: {
-        if (m_hitTrials >= m_presses + m_warmUp) {
-            go(Step::PauseTarget);
-            return;
-        }
-        if (!m_form.Despot.visible() || m_form.Deboom.visible() || boxOpen()) {
-            m_targetAt = QPoint(-1, -1);
-            return;
-        }
-        const QPoint at = m_form.Despot.widget()->pos();
-        if (at != m_targetAt) {
-            m_targetAt = at;
-            m_stepStart = now;
-        }
-        if (sinceStep(now) >= kSettleMs) {
-            harness::movePointer(m_pointer.display(), centreOf(m_form.Despot));
-            go(Step::AimTarget);
-        }
-        return;
-    }
-    case Step::AimTarget:
-        if (sinceStep(now) < kAimMs)
-            return;
-        if (!m_form.Despot.visible() || m_form.Despot.widget()->pos() != m_targetAt) {
-            go(Step::WaitTarget);
-            return;
-        }
-        m_app.arm(m_form.Deboom.widget());
-        m_sent = Clock::now();
-        harness::pressButton(m_pointer.display());
-        go(Step::WaitHitPaint);
-        return;
-    case Step::WaitHitPaint:
-        if (const auto painted = m_app.paintEnded(); painted && m_app.pressArrived()) {
-            harness::releaseButton(m_pointer.display());
-            m_app.disarm();
-            m_samples.push_back(
-                {{"kind", "hit"},
-                 {"cold", m_hitTrials++ < m_warmUp},
-                 {"from_arrival_ms", harness::millisecondsBetween(*m_app.pressArrived(), *painted)},
-                 {"from_send_ms", harness::millisecondsBetween(m_sent, *painted)}});
-            go(Step::CloseBox);
-        } else if (sinceStep(now) > 1000) {
-            harness::releaseButton(m_pointer.display());
-            m_app.disarm();
-            ++m_misses;
-            go(boxOpen() ? Step::CloseBox : Step::WaitTarget);
-        }
-        return;
-    case Step::CloseBox:
-        if (sinceStep(now) >= 30) {
-            closeBox();
-            go(Step::WaitBoxClosed);
-        }
-        return;
-    case Step::WaitBoxClosed:
-        if (!boxOpen() && !m_form.Deboom.visible())
-            go(Step::WaitTarget);
-        return;
-    default:
-        return;
-    }
-}
-
-void PressTrials::pollMap(Clock::time_point now)
-{
-    switch (m_step) {
-    case Step::PauseTarget:
-        // The instructions panel pauses the target, so that no press lands on it.
-        harness::movePointer(m_pointer.display(), centreOf(m_form.Instructions));
-        harness::clickButton(m_pointer.display());
-        go(Step::WaitPaused);
-        return;
-    case Step::WaitPaused:
-        if (sinceStep(now) >= 800 && m_form.Inst.visible() && !m_form.Despot.visible())
-            go(Step::WaitQuiet);
-        else if (sinceStep(now) > 3000)
-            go(Step::PauseTarget);
-        return;
-    case Step::WaitQuiet: {
-        if (m_mapTrials >= m_presses + m_warmUp) {
-            go(Step::Finish);
-            return;
-        }
-        if (m_form.boomtime.enabled() || sinceStep(now) < 100)
-            return;
-        // Bare map on the left, clear of every control and of the instructions panel.
-        std::uniform_int_distribution<int> across(10, 90);
-        std::uniform_int_distribution<int> down(40, 170);
-        const QPoint local(across(m_chance), down(m_chance));
-        harness::movePointer(m_pointer.display(), m_form.Iraq.widget()->mapToGlobal(local));
-        go(Step::AimMap);
-        return;
-    }
-    case Step::AimMap:
-        if (sinceStep(now) < kAimMs)
-            return;
-        m_app.arm(m_form.boom1.widget());
-        m_sent = Clock::now();
-        harness::pressButton(m_pointer.display());
-        go(Step::ReleaseMap);
-        return;
-    case Step::ReleaseMap:
-        if (sinceStep(now) >= 20) {
-            harness::releaseButton(m_pointer.display());
-            go(Step::WaitBoomPaint);
-        }
-        return;
-    case Step::WaitBoomPaint: {
-        const auto painted = m_app.paintEnded();
-        const auto arrived = m_app.pressArrived();
-        const auto& ticks = m_services.log("boomtime").ticks();
-        if (painted && arrived && m_app.pressHandled() && !ticks.empty() &&
-            ticks.back().arrived > *arrived) {
-            m_app.disarm();
-            m_samples.push_back(
-                {{"kind", "boom"},
-                 {"cold", m_mapTrials++ < m_warmUp},
-                 {"handled_ms", harness::millisecondsBetween(*arrived, *m_app.pressHandled())},
-                 {"from_tick_ms", harness::millisecondsBetween(ticks.back().arrived, *painted)},
-                 {"from_press_ms", harness::millisecondsBetween(*arrived, *painted)}});
-            go(Step::WaitQuiet);
-        } else if (sinceStep(now) > 2000) {
-            m_app.disarm();
-            ++m_misses;
-            go(Step::WaitQuiet);
-        }
-        return;
-    }
-    case Step::Finish:
-        m_poll.stop();
-        m_form.window()->close();
-        return;
-    default:
-        return;
-    }
-}
-
-void PressTrials::report() const
-{
-    for (const QJsonObject& sample : m_samples)
-        emitSample(sample);
-    emitSample({{"kind", "misses"}, {"count", m_misses}});
+    constexpr int kWarmUp = 3;
+    PressTrials trials(app, form, services, presses, kWarmUp);
+    QTimer::singleShot(500, form.window(), [&] { trials.start(); });
+    bool timedOut = false;
+    QTimer::singleShot(600'000, form.window(), [&] {
+        timedOut = true;
+        form.window()->close();
+    });
+    const int status = platform::run(form);
+    trials.report();
+    if (timedOut)
+        std::fprintf(stderr, "the press trials did not finish in time\n");
+    return timedOut ? 1 : status;
 }
 
 } // namespace bench

@@ -24,15 +24,15 @@ namespace {
 // drift shows as a trend where noise shows as scatter.
 void emitTicks(const bench::TimerLog& log)
 {
-    const QString timer = QString::fromStdString(log.name());
-    for (const bench::Tick& tick : log.ticks())
+    const QString timer = QString::fromStdString(log.name);
+    for (const bench::Tick& tick : log.ticks)
         bench::emitSample(
-            {{"kind", "tick"},
-             {"timer", timer},
+            bench::sample::tick,
+            {{"timer", timer},
              {"late_ms", harness::millisecondsBetween(tick.due, tick.arrived)},
-             {"at_ms", harness::millisecondsBetween(log.ticks().front().arrived, tick.arrived)}});
-    if (log.strayTicks() > 0)
-        bench::emitSample({{"kind", "stray"}, {"timer", timer}, {"ticks", log.strayTicks()}});
+             {"at_ms", harness::millisecondsBetween(log.ticks.front().arrived, tick.arrived)}});
+    if (log.strayTicks > 0)
+        bench::emitSample(bench::sample::stray, {{"timer", timer}, {"ticks", log.strayTicks}});
 }
 
 int playOnTimers(game::Form1& form, const bench::RecordingServices& services, int seconds)
@@ -46,28 +46,10 @@ int playOnTimers(game::Form1& form, const bench::RecordingServices& services, in
     presses.start(1700);
     QTimer::singleShot(seconds * 1000, form.window(), [&] { form.window()->close(); });
     const int status = platform::run(form);
-    bench::emitSample({{"kind", "timers"}, {"seconds", seconds}});
+    bench::emitSample(bench::sample::timers, {{"seconds", seconds}});
     for (const auto& log : services.logs())
         emitTicks(*log);
     return status;
-}
-
-int pressThroughX(bench::WatchedApplication& app, game::Form1& form,
-                  const bench::RecordingServices& services, int presses)
-{
-    constexpr int kWarmUp = 3;
-    bench::PressTrials trials(app, form, services, presses, kWarmUp);
-    QTimer::singleShot(500, form.window(), [&] { trials.start(); });
-    bool timedOut = false;
-    QTimer::singleShot(600'000, form.window(), [&] {
-        timedOut = true;
-        form.window()->close();
-    });
-    const int status = platform::run(form);
-    trials.report();
-    if (timedOut)
-        std::fprintf(stderr, "the press trials did not finish in time\n");
-    return timedOut ? 1 : status;
 }
 
 } // namespace
@@ -83,7 +65,7 @@ try {
     if (mode == "timers")
         return playOnTimers(form, services, count);
     if (mode == "press")
-        return pressThroughX(app, form, services, count);
+        return bench::pressThroughX(app, form, services, count);
     std::fprintf(stderr, "usage: blastmap-bench-probe timers SECONDS | press PRESSES\n");
     return 2;
 } catch (const std::exception& error) {

@@ -16,13 +16,16 @@ public:
     void start(int intervalMs) override
     {
         // Noted before the real start, so that Qt's own count begins no earlier than ours.
-        m_log.started(intervalMs);
+        m_log.running = true;
+        m_log.lastStart = Clock::now();
+        m_log.intervalMs = intervalMs;
+        m_log.ticksSinceStart = 0;
         m_real->start(intervalMs);
     }
 
     void stop() override
     {
-        m_log.stopped();
+        m_log.running = false;
         m_real->stop();
     }
 
@@ -32,26 +35,6 @@ private:
 };
 
 } // namespace
-
-void TimerLog::started(int intervalMs)
-{
-    m_running = true;
-    m_lastStart = Clock::now();
-    m_intervalMs = intervalMs;
-    m_ticksSinceStart = 0;
-}
-
-void TimerLog::ticked()
-{
-    const Clock::time_point now = Clock::now();
-    if (!m_running) {
-        ++m_strayTicks;
-        return;
-    }
-    ++m_ticksSinceStart;
-    const auto due = m_lastStart + std::chrono::milliseconds(m_intervalMs) * m_ticksSinceStart;
-    m_ticks.push_back({due, now, m_intervalMs});
-}
 
 RecordingServices::RecordingServices(const platform::FormDesign& design)
 {
@@ -63,24 +46,25 @@ std::unique_ptr<platform::TimerBackend> RecordingServices::createTimer(std::func
 {
     if (m_logs.size() >= m_names.size())
         throw std::logic_error("the form made more timers than its design names");
-    m_logs.push_back(std::make_unique<TimerLog>(m_names[m_logs.size()]));
-    TimerLog* log = m_logs.back().get();
+    TimerLog* log = m_logs.emplace_back(std::make_unique<TimerLog>()).get();
+    log->name = m_names[m_logs.size() - 1];
     auto real = m_real.createTimer([log, onTick = std::move(onTick)] {
-        log->ticked();
+        const Clock::time_point now = Clock::now();
+        if (log->running)
+            log->ticks.push_back({log->lastStart + std::chrono::milliseconds(log->intervalMs) *
+                                                       ++log->ticksSinceStart,
+                                  now});
+        else
+            ++log->strayTicks;
         onTick();
     });
     return std::make_unique<RecordingTimer>(std::move(real), *log);
 }
 
-void RecordingServices::showMessage(std::string_view text, std::string_view title)
-{
-    m_real.showMessage(text, title);
-}
-
 const TimerLog& RecordingServices::log(std::string_view name) const
 {
     for (const auto& log : m_logs)
-        if (log->name() == name)
+        if (log->name == name)
             return *log;
     throw std::logic_error("no timer named " + std::string(name));
 }

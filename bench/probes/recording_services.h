@@ -18,36 +18,18 @@ using harness::Clock;
 struct Tick {
     Clock::time_point due;
     Clock::time_point arrived;
-    int intervalMs;
 };
 
 // One timer as the game drives it: a tick is due an interval after the last start, and every
 // interval after that while the timer runs.
-class TimerLog {
-public:
-    explicit TimerLog(std::string name)
-        : m_name(std::move(name))
-    {
-    }
-
-    const std::string& name() const { return m_name; }
-    const std::vector<Tick>& ticks() const { return m_ticks; }
-    bool running() const { return m_running; }
-    // Ticks that came while the timer was stopped: there should be none.
-    int strayTicks() const { return m_strayTicks; }
-
-    void started(int intervalMs);
-    void stopped() { m_running = false; }
-    void ticked();
-
-private:
-    std::string m_name;
-    bool m_running = false;
-    Clock::time_point m_lastStart;
-    int m_intervalMs = 0;
-    int m_ticksSinceStart = 0;
-    int m_strayTicks = 0;
-    std::vector<Tick> m_ticks;
+struct TimerLog {
+    std::string name;
+    std::vector<Tick> ticks;
+    int strayTicks = 0; // came while the timer was stopped: there should be none
+    bool running = false;
+    Clock::time_point lastStart;
+    int intervalMs = 0;
+    int ticksSinceStart = 0;
 };
 
 class RecordingServices final : public platform::Services {
@@ -56,10 +38,14 @@ public:
     explicit RecordingServices(const platform::FormDesign& design);
 
     std::unique_ptr<platform::TimerBackend> createTimer(std::function<void()> onTick) override;
-    void showMessage(std::string_view text, std::string_view title) override;
+    void showMessage(std::string_view text, std::string_view title) override
+    {
+        m_real.showMessage(text, title);
+    }
     platform::RandomSource& random() override { return m_real.random(); }
 
     void setOwnerWindow(QWidget* window) { m_real.setOwnerWindow(window); }
+    // Throws std::logic_error if no timer has the name.
     const TimerLog& log(std::string_view name) const;
     const std::vector<std::unique_ptr<TimerLog>>& logs() const { return m_logs; }
 
