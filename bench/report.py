@@ -375,7 +375,11 @@ def main(argv):
     parser.add_argument("samples", help="the bench's JSON lines")
     parser.add_argument("--output", help="also write the report to this file")
     args = parser.parse_args(argv)
-    text = Report(samples.read(args.samples)).render()
+    try:
+        read = samples.read(args.samples)
+    except ValueError as error:
+        sys.exit(f"report.py: {args.samples}: {error}")
+    text = Report(read).render()
     sys.stdout.write(text)
     if args.output:
         pathlib.Path(args.output).write_text(text)

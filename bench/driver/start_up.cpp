@@ -69,7 +69,7 @@ void inRounds(const std::vector<Program>& programs, int first, int runs, const c
             // Lets the server forget the last window before the next program starts.
             std::this_thread::sleep_for(150ms);
         }
-        std::fprintf(stderr, "\r%s: round %d of %d", what, round + 1, runs);
+        std::fprintf(stderr, "\r%s round %d of %d", what, round + 1, runs);
     }
     std::fprintf(stderr, "\n");
 }
@@ -183,7 +183,7 @@ void measureStartUp(Screen& screen, const std::vector<Program>& programs, int ru
     emitSample(sample::startup, {{"programs", rolesOf(programs)}, {"runs", runs}});
     const MapRow expected = expectedMapRow();
     // The round before the first warms the caches.
-    inRounds(programs, -1, runs, "start-up", [&](const Program& program, int round) {
+    inRounds(programs, -1, runs, "start-up:", [&](const Program& program, int round) {
         screen.maps().forgetEarlier();
         harness::ChildProcess child({program.path}, screen.programOptions(Output::Discard));
         const std::optional<StartTimes> times = timeOneStart(screen, child, expected);
