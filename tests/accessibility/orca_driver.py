@@ -7,7 +7,8 @@ Run with Debian's /usr/bin/python3:
 Each STEP is either an xdotool command line ("key Tab", "key shift+Tab", "mousemove 10 10
 click 1") or "click ROLE NAME", which presses the mouse on the centre of the first showing
 object of that AT-SPI role and name ("click image Civilian", "click image Target") as soon as
-it shows. A STEP may end in " => WORDS": the step then waits (up to its deadline) until Orca has
+it shows, and again should the press miss it, until the program opens a window (the box that
+such a press opens). A STEP may end in " => WORDS": the step then waits (up to its deadline) until Orca has
 spoken WORDS before it waits for Orca to fall quiet, so that a slow Orca on a busy machine does
 not say them during the next step. Without STEPs they are read
 from standard input, one a line, so another program can drive the game step by step. One JSON
@@ -49,6 +50,8 @@ DefaultModule dummy
 # whatever the game's timers keep it saying.
 QUIET = 1.0
 STEP_DEADLINE = 8.0
+CLICK_ATTEMPTS = 5
+BOX_DEADLINE = 2.0
 START_DEADLINE = 30.0
 
 TIMESTAMP = re.compile(r"^\d\d:\d\d:\d\d\.\d+ - ")
@@ -221,16 +224,29 @@ def showing_centre(pid, role, name):
     return None
 
 
+def window_count(pid):
+    app = application(pid)
+    return app.childCount if app is not None else 0
+
+
 def run_step(step, game_pid):
     words = shlex.split(step)
-    if words[:1] == ["click"]:
+    if words[:1] != ["click"]:
+        result = subprocess.run(["xdotool"] + words, capture_output=True, text=True)
+        return result.stderr.strip() if result.returncode else None
+    # A press on something that moves (a civilian jumps, the target hides) may land after it
+    # has gone: it presses again until the program opens a window, its message box.
+    windows = window_count(game_pid)
+    for _ in range(CLICK_ATTEMPTS):
         centre = wait_until(lambda: showing_centre(game_pid, words[1], " ".join(words[2:])),
                             STEP_DEADLINE, every=0.02)
         if not centre:
             return "never showed"
-        words = ["mousemove", str(centre[0]), str(centre[1]), "click", "1"]
-    result = subprocess.run(["xdotool"] + words, capture_output=True, text=True)
-    return result.stderr.strip() if result.returncode else None
+        subprocess.run(["xdotool", "mousemove", str(centre[0]), str(centre[1]), "click", "1"],
+                       check=True)
+        if wait_until(lambda: window_count(game_pid) > windows, BOX_DEADLINE):
+            return None
+    return "no press opened a window"
 
 
 def play(args):
