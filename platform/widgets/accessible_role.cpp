@@ -1,5 +1,7 @@
 #include "platform/widgets/accessible_role.h"
 
+#include "platform/widgets/control_accessibles.h"
+
 #include <QAccessibleWidget>
 #include <QWidget>
 
@@ -8,14 +10,15 @@ namespace {
 
 constexpr const char* kRoleProperty = "accessibleRole";
 
-QAccessibleInterface* interfaceWithRole(const QString&, QObject* object)
+// The platform's one factory, before Qt's: a role given by name, else the form's controls that act.
+QAccessibleInterface* platformAccessible(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
     const QVariant role = widget->property(kRoleProperty);
     if (!role.isValid())
-        return nullptr;
+        return controlAccessible(widget);
     return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
 }
 
@@ -25,7 +28,7 @@ void setAccessibleRole(QWidget* widget, QAccessible::Role role)
 {
     // Qt keeps its factories for the whole application: install ours once.
     static const bool installed = [] {
-        QAccessible::installFactory(interfaceWithRole);
+        QAccessible::installFactory(platformAccessible);
         return true;
     }();
     (void)installed;

@@ -138,7 +138,9 @@ private:
     }
 };
 
-QAccessibleInterface* controlAccessible(const QString&, QObject* object)
+} // namespace
+
+QAccessibleInterface* controlAccessible(QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!actsForThePlayer(widget))
@@ -148,26 +150,15 @@ QAccessibleInterface* controlAccessible(const QString&, QObject* object)
     return new ButtonAccessible(static_cast<QAbstractButton*>(widget));
 }
 
-} // namespace
-
 bool actsForThePlayer(const QWidget* widget)
 {
-    if (!FormWindow::of(widget) || widget == FormWindow::of(widget))
+    const FormWindow* window = FormWindow::of(widget);
+    if (!window || widget == window)
         return false;
     return qobject_cast<const QPushButton*>(widget) || qobject_cast<const QCheckBox*>(widget) ||
            qobject_cast<const QScrollBar*>(widget);
 }
 
 void setAccessibleValueFrom(QWidget* bar, int from) { bar->setProperty(kValueFromProperty, from); }
-
-void installControlAccessibles()
-{
-    // Qt keeps its factories for the whole application.
-    static const bool installed = [] {
-        QAccessible::installFactory(controlAccessible);
-        return true;
-    }();
-    (void)installed;
-}
 
 } // namespace platform

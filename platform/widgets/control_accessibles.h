@@ -3,12 +3,15 @@
 // no action goes through behind an open message box, and say meanwhile that they are unavailable.
 #pragma once
 
+class QAccessibleInterface;
+class QObject;
 class QWidget;
 
 namespace platform {
 
-// Puts these interfaces before Qt's for the widgets of every form window; once is enough.
-void installControlAccessibles();
+// The interface for one of the form's buttons, check boxes or scroll bars; null for any other
+// object, which Qt's own interfaces serve. The platform's accessibility factory asks here.
+QAccessibleInterface* controlAccessible(QObject* object);
 
 // A screen reader reads the bar's value as `from` minus it, its range and steps alike; setting
 // or stepping the value it reads sets the bar's value to match. Qt 6.4 has no other way to give

@@ -28,7 +28,6 @@ FormWindow::FormWindow(Form& form, const FormDesign& design)
 {
     // Before anything else: Qt makes and keeps a widget's accessible interface on first need.
     setAccessibleRole(this, QAccessible::Window);
-    installControlAccessibles();
     // A notification that a screen reader says each time it shows, under every control (which
     // are made after it) and out of the mouse's way. Qt 6.4 sends a changed name or description
     // to the accessibility bus in a form that Orca cannot speak, so news goes out this way.
