@@ -7,8 +7,9 @@
 #include "blastmap/version.h"
 #include "game/form1.h"
 #include "platform/form.h"
-#include "platform/pictures_ahead.h"
-#include "platform/qt_services.h"
+#include "platform/qt/pictures_ahead.h"
+#include "platform/qt/qt_front_end.h"
+#include "platform/qt/qt_services.h"
 #include "scene/form1_design.h"
 
 #include <QApplication>
@@ -52,9 +53,9 @@ int main(int argc, char** argv)
 
     platform::QtServices services;
     game::Form1 form(services);
-    form.takePicturesAhead(std::move(pictures));
+    platform::qt::takePicturesAhead(form, std::move(pictures));
     BLASTMAP_START_MARK(window);
-    services.setOwnerWindow(form.window());
-    signalCloser.closeOnSignal(form.window());
+    services.setOwnerWindow(platform::qt::windowOf(form));
+    signalCloser.closeOnSignal(platform::qt::windowOf(form));
     return platform::run(form);
 }

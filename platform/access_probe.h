@@ -11,8 +11,8 @@ struct Access {
     std::string_view control;  // a control's name, or "" for the form's own operations
     std::string_view property; // "Left", "Visible", ...; "MsgBox" and "Rnd" for the form's
     bool write;
-    // Whether the access can fail in the shipped program: a write hands the value to Qt, which
-    // may refuse it or run out of memory, and so may a read that builds a text; a read of a
+    // Whether the access can fail in the shipped program: a write hands the value to the desktop,
+    // which may refuse it or run out of memory, and so may a read that builds a text; a read of a
     // number or a flag the control keeps cannot fail.
     bool canFail;
 };

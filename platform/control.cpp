@@ -1,16 +1,12 @@
 #include "platform/controls.h"
 #include "platform/form.h"
-#include "platform/twips.h"
-#include "platform/widgets/mouse_routing.h"
-
-#include <QWidget>
+#include "platform/front_end.h"
 
 namespace platform {
 
 Control::Control(Form& form, const ControlDesign& design)
     : m_form(form)
     , m_name(design.name)
-    , m_accessibleName(design.accessibleName)
     , m_left(design.left)
     , m_top(design.top)
     , m_width(design.width)
@@ -23,25 +19,9 @@ Control::Control(Form& form, const ControlDesign& design)
 
 Control::~Control() = default;
 
-void Control::attach(QWidget* widget, Backing backing)
-{
-    m_widget = widget;
-    if (backing == Backing::Window) {
-        m_widget->setFocusPolicy(Qt::StrongFocus);
-        m_widget->setCursor(Qt::ArrowCursor);
-        for (QWidget* child : m_widget->findChildren<QWidget*>())
-            child->setCursor(Qt::ArrowCursor);
-    } else {
-        m_widget->setFocusPolicy(Qt::NoFocus);
-    }
-    m_widget->setObjectName(QString::fromStdString(m_name));
-    if (!m_accessibleName.empty())
-        m_widget->setAccessibleName(QString::fromStdString(m_accessibleName));
-    m_widget->resize(twipsToPixels(m_width), twipsToPixels(m_height));
-    place();
-    m_widget->setVisible(m_visible);
-    keepMouseEvents(m_widget);
-}
+void Control::attach(std::unique_ptr<NativeControl> native) { m_native = std::move(native); }
+
+void Control::finishLoading() { m_native->finishLoading(); }
 
 float Control::left() const
 {
@@ -70,14 +50,14 @@ void Control::setLeft(float left)
 {
     noteAccess("Left", Write);
     m_left = left;
-    place();
+    m_native->place(m_left, m_top);
 }
 
 void Control::setTop(float top)
 {
     noteAccess("Top", Write);
     m_top = top;
-    place();
+    m_native->place(m_left, m_top);
 }
 
 void Control::setVisible(bool visible)
@@ -85,12 +65,10 @@ void Control::setVisible(bool visible)
     noteAccess("Visible", Write);
     const bool changed = visible != m_visible;
     m_visible = visible;
-    m_widget->setVisible(visible);
+    m_native->setVisible(visible);
     const std::string& announced = visible ? m_announcedWhenShown : m_announcedWhenHidden;
     if (changed && !announced.empty())
         m_form.announce(announced);
 }
-
-void Control::place() { m_widget->move(twipsToPixels(m_left), twipsToPixels(m_top)); }
 
 } // namespace platform

@@ -1,19 +1,20 @@
 // The drawn controls of a form: positions in twips, visibility, and the events the program
-// handles. Each control is backed by a Qt widget; this header keeps Qt out of the program.
+// handles. Each control is shown by a native control of the desktop's front end, which keeps
+// what the player changes (a check box's state, a scroll bar's value) and raises the events.
 #pragma once
 
 #include "platform/design.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
-
-class QWidget;
 
 namespace platform {
 
 class Form;
+class NativeControl;
 
 // Mouse buttons and modifier keys as handlers receive them.
 enum MouseButton : std::int16_t { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
@@ -41,25 +42,15 @@ public:
     bool visible() const;
     void setVisible(bool visible);
 
-    QWidget* widget() const { return m_widget; }
+    // The control as the desktop shows it; the front end that made it may look inside.
+    NativeControl& native() const { return *m_native; }
 
     // Does what was left out of the window's first frame; the form calls it once that frame
     // is painted. A control hidden at start may also do it when it first shows.
-    virtual void finishLoading() {}
+    void finishLoading();
 
 protected:
     Control(Form& form, const ControlDesign& design);
-    // How a kind's widget meets the player. A window-backed control takes the focus and shows
-    // the desktop's arrow; a picture or a label never takes the focus and shows the form's
-    // pointer. Either way a mouse event that reaches it ends there.
-    enum class Backing { Windowless, Window };
-    // Called once by each kind's constructor with the widget it made for itself.
-    void attach(QWidget* widget, Backing backing);
-    // The widget as the class its kind made it of; only that kind's own file asks.
-    template <class WidgetType> WidgetType* widgetAs() const
-    {
-        return static_cast<WidgetType*>(m_widget);
-    }
     Form& form() const { return m_form; }
     // Tells the form's probe, if any, of an access to one of this control's properties. A write
     // can fail; a read can fail only where it builds a text.
@@ -67,11 +58,12 @@ protected:
     void noteAccess(std::string_view property, AccessKind kind) const;
 
 private:
-    void place();
+    friend class Form;
+    // The form hands each control the native one that its window made for it, once.
+    void attach(std::unique_ptr<NativeControl> native);
 
     Form& m_form;
     std::string m_name;
-    std::string m_accessibleName;
     float m_left;
     float m_top;
     float m_width;
@@ -79,37 +71,35 @@ private:
     bool m_visible;
     std::string m_announcedWhenShown;
     std::string m_announcedWhenHidden;
-    QWidget* m_widget = nullptr;
+    std::unique_ptr<NativeControl> m_native;
 };
 
 class Image final : public Control {
 public:
-    Image(Form& form, const ControlDesign& design, QWidget* parent);
-    void finishLoading() override;
+    Image(Form& form, const ControlDesign& design);
 
     MouseHandler onMouseDown;
     EventHandler onClick;
 
-    // What the widget raises; tests may raise them too.
+    // What the native control raises; tests may raise them too.
     void raiseMouseDown(std::int16_t button, std::int16_t shift, float x, float y);
     void raiseClick();
 };
 
 class Label final : public Control {
 public:
-    Label(Form& form, const ControlDesign& design, QWidget* parent);
+    Label(Form& form, const ControlDesign& design);
 };
 
 class TextBox final : public Control {
 public:
-    TextBox(Form& form, const ControlDesign& design, QWidget* parent);
-    void finishLoading() override;
+    TextBox(Form& form, const ControlDesign& design);
     std::string text() const;
 };
 
 class CheckBox final : public Control {
 public:
-    CheckBox(Form& form, const ControlDesign& design, QWidget* parent);
+    CheckBox(Form& form, const ControlDesign& design);
 
     // 0 unchecked, 1 checked, 2 greyed. A change raises Click, whoever makes it.
     std::int16_t value() const;
@@ -122,10 +112,11 @@ public:
 
 class HScrollBar final : public Control {
 public:
-    HScrollBar(Form& form, const ControlDesign& design, QWidget* parent);
+    HScrollBar(Form& form, const ControlDesign& design);
 
     std::int16_t value() const;
-    // Raises Change when the value changes, as a move by the player does.
+    // Raises Change when the value changes, as a move by the player does. A value beyond the
+    // range is taken as the nearest end.
     void setValue(std::int16_t value);
     std::int16_t min() const;
     std::int16_t max() const;
@@ -134,11 +125,15 @@ public:
 
     EventHandler onChange;
     void raiseChange();
+
+private:
+    // The design's range and steps, which no program changes.
+    ScrollRange m_range;
 };
 
 class CommandButton final : public Control {
 public:
-    CommandButton(Form& form, const ControlDesign& design, QWidget* parent);
+    CommandButton(Form& form, const ControlDesign& design);
 
     std::string caption() const;
     void setCaption(std::string_view caption);

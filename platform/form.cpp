@@ -1,11 +1,7 @@
 #include "platform/form.h"
 
-#include "platform/pictures_ahead.h"
 #include "platform/runtime_error.h"
-#include "platform/widgets/form_window.h"
 
-#include <QApplication>
-#include <QWidget>
 #include <algorithm>
 #include <new>
 #include <optional>
@@ -18,21 +14,21 @@ namespace {
 // the rest of the handler never touches the controls of a closed form.
 struct FormUnloaded {};
 
-std::unique_ptr<Control> createControl(Form& form, const ControlDesign& design, QWidget* parent)
+std::unique_ptr<Control> createControl(Form& form, const ControlDesign& design)
 {
     switch (design.kind) {
     case ControlKind::Image:
-        return std::make_unique<Image>(form, design, parent);
+        return std::make_unique<Image>(form, design);
     case ControlKind::Label:
-        return std::make_unique<Label>(form, design, parent);
+        return std::make_unique<Label>(form, design);
     case ControlKind::TextBox:
-        return std::make_unique<TextBox>(form, design, parent);
+        return std::make_unique<TextBox>(form, design);
     case ControlKind::CheckBox:
-        return std::make_unique<CheckBox>(form, design, parent);
+        return std::make_unique<CheckBox>(form, design);
     case ControlKind::HScrollBar:
-        return std::make_unique<HScrollBar>(form, design, parent);
+        return std::make_unique<HScrollBar>(form, design);
     case ControlKind::CommandButton:
-        return std::make_unique<CommandButton>(form, design, parent);
+        return std::make_unique<CommandButton>(form, design);
     }
     throw std::invalid_argument("unknown control kind");
 }
@@ -42,12 +38,15 @@ std::unique_ptr<Control> createControl(Form& form, const ControlDesign& design, 
 Form::Form(Services& services, FormDesign design)
     : m_services(services)
     , m_design(std::move(design))
-    , m_window(std::make_unique<FormWindow>(*this, m_design))
+    , m_window(createNativeWindow(*this, m_design))
 {
-    // Made from the back to the front, so that Qt stacks each control above those before it.
+    // Made from the back to the front, so that the desktop stacks each control above those
+    // before it.
     m_controls.resize(m_design.controls.size());
-    for (std::size_t i = m_design.controls.size(); i-- > 0;)
-        m_controls[i] = createControl(*this, m_design.controls[i], m_window.get());
+    for (std::size_t i = m_design.controls.size(); i-- > 0;) {
+        m_controls[i] = createControl(*this, m_design.controls[i]);
+        m_controls[i]->attach(m_window->createControl(*m_controls[i], m_design.controls[i]));
+    }
 
     // Labels and images never take the focus, so only window-backed controls enter the chain.
     std::vector<const ControlDesign*> tabbing;
@@ -57,22 +56,15 @@ Form::Form(Services& services, FormDesign design)
             tabbing.push_back(&control);
     std::sort(tabbing.begin(), tabbing.end(),
               [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
-    for (const ControlDesign* control : tabbing)
+    std::vector<NativeControl*> nativeOrder;
+    for (const ControlDesign* control : tabbing) {
         m_tabOrder.push_back(findControl(control->name));
-    for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
-        QWidget::setTabOrder(m_tabOrder[i - 1]->widget(), m_tabOrder[i]->widget());
+        nativeOrder.push_back(&m_tabOrder.back()->native());
+    }
+    m_window->setTabOrder(nativeOrder);
 
     for (const TimerDesign& timer : m_design.timers)
         m_timers.push_back(std::make_unique<Timer>(*this, timer, m_services));
-}
-
-void Form::takePicturesAhead(std::unique_ptr<PicturesAhead> pictures)
-{
-    // Those of another design would go unused or run short, and the controls would quietly
-    // decode their own on the spot: a slower start that nothing else would tell.
-    if (pictures && !pictures->isFor(m_design))
-        throw std::logic_error("the pictures decoded ahead are not those of the form's design");
-    m_pictures = std::move(pictures);
 }
 
 Form::~Form()
@@ -82,8 +74,6 @@ Form::~Form()
         timer->halt();
 }
 
-QWidget* Form::window() const { return m_window.get(); }
-
 void Form::load() { raise(onLoad); }
 
 void Form::announce(std::string_view text) { m_window->announce(text); }
@@ -92,11 +82,10 @@ void Form::show()
 {
     m_window->show();
     // The focus starts on the first control of the tab order that is shown.
-    const auto first =
-        std::find_if(m_tabOrder.begin(), m_tabOrder.end(),
-                     [](const Control* control) { return control->widget()->isVisible(); });
+    const auto first = std::find_if(m_tabOrder.begin(), m_tabOrder.end(),
+                                    [](const Control* control) { return control->m_visible; });
     if (first != m_tabOrder.end())
-        (*first)->widget()->setFocus(Qt::OtherFocusReason);
+        (*first)->native().takeFocus();
 }
 
 void Form::finishLoading()
@@ -209,14 +198,6 @@ void Form::msgBox(std::string_view text)
     showBox(text);
     if (m_unloaded)
         throw FormUnloaded{};
-}
-
-int run(Form& form)
-{
-    form.onUnload = [] { QCoreApplication::exit(0); };
-    form.load();
-    form.show();
-    return QApplication::exec();
 }
 
 } // namespace platform

@@ -5,6 +5,7 @@
 #include "platform/access_probe.h"
 #include "platform/controls.h"
 #include "platform/design.h"
+#include "platform/front_end.h"
 #include "platform/services.h"
 #include "platform/timer.h"
 
@@ -13,12 +14,7 @@
 #include <type_traits>
 #include <vector>
 
-class QWidget;
-
 namespace platform {
-
-class FormWindow;
-class PicturesAhead;
 
 class Form {
 public:
@@ -28,13 +24,8 @@ public:
     virtual ~Form();
 
     const FormDesign& design() const { return m_design; }
-    QWidget* window() const;
-
-    // Takes the pictures decoded ahead for this form's design: its controls take theirs from
-    // them as they first show. Give them before the form shows; without them, each control
-    // decodes its own. Throws std::logic_error if they were decoded for another design.
-    void takePicturesAhead(std::unique_ptr<PicturesAhead> pictures);
-    PicturesAhead* picturesAhead() const { return m_pictures.get(); }
+    // The window as the desktop shows it; the front end that made it may look inside.
+    NativeWindow& nativeWindow() const { return *m_window; }
 
     // Raises Load; the runtime does this once, before the window shows.
     void load();
@@ -113,17 +104,11 @@ private:
     // Boxes nest: a timer's handler may fail and report while another box is open.
     int m_boxesOpen = 0;
     AccessProbe* m_probe = nullptr;
-    // Outlives the controls and the window, which take pictures from it.
-    std::unique_ptr<PicturesAhead> m_pictures;
-    // Controls outlive the window, whose widgets refer to them while it is torn down.
+    // Controls outlive the window, whose native controls refer to them while it is torn down.
     std::vector<std::unique_ptr<Control>> m_controls;
     std::vector<std::unique_ptr<Timer>> m_timers;
     std::vector<Control*> m_tabOrder;
-    std::unique_ptr<FormWindow> m_window;
+    std::unique_ptr<NativeWindow> m_window;
 };
-
-// Loads the form, shows it and dispatches events until the window is closed; returns the
-// program's exit status.
-int run(Form& form);
 
 } // namespace platform

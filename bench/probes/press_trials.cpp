@@ -5,6 +5,7 @@
 #include "bench/common/samples.h"
 #include "harness/x_connection.h"
 #include "harness/x_input.h"
+#include "platform/qt/qt_front_end.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -81,7 +82,7 @@ private:
 
     static QPoint centreOf(const platform::Control& control)
     {
-        const QWidget* widget = control.widget();
+        const QWidget* widget = platform::qt::widgetOf(control);
         return widget->mapToGlobal(widget->rect().center());
     }
 
@@ -121,7 +122,7 @@ private:
                 m_targetAt = QPoint(-1, -1);
                 return;
             }
-            const QPoint at = m_form.Despot.widget()->pos();
+            const QPoint at = platform::qt::widgetOf(m_form.Despot)->pos();
             if (at != m_targetAt) {
                 m_targetAt = at;
                 m_stepStart = now;
@@ -135,11 +136,12 @@ private:
         case Step::AimTarget:
             if (sinceStep(now) < kAimMs)
                 return;
-            if (!m_form.Despot.visible() || m_form.Despot.widget()->pos() != m_targetAt) {
+            if (!m_form.Despot.visible() ||
+                platform::qt::widgetOf(m_form.Despot)->pos() != m_targetAt) {
                 go(Step::WaitTarget);
                 return;
             }
-            m_app.arm(m_form.Deboom.widget());
+            m_app.arm(platform::qt::widgetOf(m_form.Deboom));
             m_sent = Clock::now();
             harness::pressButton(m_pointer.display());
             go(Step::WaitHitPaint);
@@ -201,22 +203,24 @@ private:
                 return;
             // Bare map left of the instructions panel, between the buttons and the check box, far
             // enough in that the explosion centred on the press stays clear of them too.
-            const QSize half = m_form.boom1.widget()->size() / 2;
+            const QSize half = platform::qt::widgetOf(m_form.boom1)->size() / 2;
             const QRect bare =
-                QRect(QPoint(0, m_form.Instructions.widget()->geometry().bottom()),
-                      QPoint(m_form.Inst.widget()->x(), m_form.civcheck.widget()->y()))
+                QRect(QPoint(0, platform::qt::widgetOf(m_form.Instructions)->geometry().bottom()),
+                      QPoint(platform::qt::widgetOf(m_form.Inst)->x(),
+                             platform::qt::widgetOf(m_form.civcheck)->y()))
                     .adjusted(half.width(), half.height(), -half.width(), -half.height());
             std::uniform_int_distribution<int> across(bare.left(), bare.right());
             std::uniform_int_distribution<int> down(bare.top(), bare.bottom());
             const QPoint at(across(m_chance), down(m_chance));
-            harness::movePointer(m_pointer.display(), m_form.Iraq.widget()->mapToGlobal(at));
+            harness::movePointer(m_pointer.display(),
+                                 platform::qt::widgetOf(m_form.Iraq)->mapToGlobal(at));
             go(Step::AimMap);
             return;
         }
         case Step::AimMap:
             if (sinceStep(now) < kAimMs)
                 return;
-            m_app.arm(m_form.boom1.widget());
+            m_app.arm(platform::qt::widgetOf(m_form.boom1));
             m_sent = Clock::now();
             harness::pressButton(m_pointer.display());
             go(Step::ReleaseMap);
@@ -251,7 +255,7 @@ private:
         }
         case Step::Finish:
             m_poll.stop();
-            m_form.window()->close();
+            platform::qt::windowOf(m_form)->close();
             return;
         default:
             return;
@@ -287,11 +291,11 @@ int pressThroughX(WatchedApplication& app, game::Form1& form, const RecordingSer
 {
     constexpr int kWarmUp = 3;
     PressTrials trials(app, form, services, presses, kWarmUp);
-    QTimer::singleShot(500, form.window(), [&] { trials.start(); });
+    QTimer::singleShot(500, platform::qt::windowOf(form), [&] { trials.start(); });
     bool timedOut = false;
-    QTimer::singleShot(600'000, form.window(), [&] {
+    QTimer::singleShot(600'000, platform::qt::windowOf(form), [&] {
         timedOut = true;
-        form.window()->close();
+        platform::qt::windowOf(form)->close();
     });
     const int status = platform::run(form);
     trials.report();

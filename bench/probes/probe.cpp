@@ -9,6 +9,7 @@
 #include "bench/common/samples.h"
 #include "bench/probes/press_trials.h"
 #include "harness/polling.h"
+#include "platform/qt/qt_front_end.h"
 #include "scene/form1_design.h"
 
 #include <QTimer>
@@ -44,7 +45,8 @@ int playOnTimers(game::Form1& form, const bench::RecordingServices& services, in
         form.Iraq.raiseMouseDown(platform::LeftButton, 0, across(chance), across(chance));
     });
     presses.start(1700);
-    QTimer::singleShot(seconds * 1000, form.window(), [&] { form.window()->close(); });
+    QTimer::singleShot(seconds * 1000, platform::qt::windowOf(form),
+                       [&] { platform::qt::windowOf(form)->close(); });
     const int status = platform::run(form);
     bench::emitSample(bench::sample::timers, {{"seconds", seconds}});
     for (const auto& log : services.logs())
@@ -61,7 +63,7 @@ try {
     const int count = argc > 2 ? std::atoi(argv[2]) : 0;
     bench::RecordingServices services(scene::form1Design());
     game::Form1 form(services);
-    services.setOwnerWindow(form.window());
+    services.setOwnerWindow(platform::qt::windowOf(form));
     if (mode == "timers")
         return playOnTimers(form, services, count);
     if (mode == "press")

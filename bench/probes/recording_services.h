@@ -4,7 +4,7 @@
 
 #include "harness/polling.h"
 #include "platform/design.h"
-#include "platform/qt_services.h"
+#include "platform/qt/qt_services.h"
 
 #include <memory>
 #include <string>

@@ -7,6 +7,7 @@
 
 #include "game/spots.h"
 #include "harness/design_geometry.h"
+#include "platform/qt/qt_front_end.h"
 #include "scene/form1_design.h"
 #include "support/fault_injector.h"
 #include "support/form1_fixture.h"
@@ -140,7 +141,7 @@ private:
 
     void clickOn(const platform::Control& control)
     {
-        const QRect area = control.widget()->geometry().intersected(clientArea());
+        const QRect area = platform::qt::widgetOf(control)->geometry().intersected(clientArea());
         if (area.isEmpty())
             return;
         click({between(area.left(), area.right()), between(area.top(), area.bottom())},

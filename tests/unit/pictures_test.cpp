@@ -1,9 +1,11 @@
 // Pictures decoded ahead of the window are the ones the controls take, and the pictures they
 // would decode themselves.
 #include "platform/form.h"
-#include "platform/pictures_ahead.h"
+#include "platform/qt/form_window.h"
+#include "platform/qt/pictures.h"
+#include "platform/qt/pictures_ahead.h"
+#include "platform/qt/qt_front_end.h"
 #include "platform/twips.h"
-#include "platform/widgets/pictures.h"
 #include "scene/form1_design.h"
 #include "support/test_services.h"
 
@@ -65,12 +67,13 @@ TEST(Pictures, AFormRefusesThoseDecodedAheadForAnotherDesign)
     for (const Case& other : others) {
         SCOPED_TRACE(other.what);
         platform::Form form(services, design);
-        EXPECT_THROW(
-            form.takePicturesAhead(std::make_unique<platform::PicturesAhead>(other.decodedFor)),
-            std::logic_error);
-        EXPECT_EQ(form.picturesAhead(), nullptr);
+        EXPECT_THROW(platform::qt::takePicturesAhead(
+                         form, std::make_unique<platform::PicturesAhead>(other.decodedFor)),
+                     std::logic_error);
+        EXPECT_EQ(platform::FormWindow::of(platform::qt::windowOf(form))->picturesAhead(), nullptr);
     }
     platform::Form form(services, design);
-    EXPECT_NO_THROW(form.takePicturesAhead(std::make_unique<platform::PicturesAhead>(design)));
-    EXPECT_NE(form.picturesAhead(), nullptr);
+    EXPECT_NO_THROW(
+        platform::qt::takePicturesAhead(form, std::make_unique<platform::PicturesAhead>(design)));
+    EXPECT_NE(platform::FormWindow::of(platform::qt::windowOf(form))->picturesAhead(), nullptr);
 }

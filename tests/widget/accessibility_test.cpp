@@ -1,5 +1,6 @@
 // What a screen reader finds: every control with a name and a role, read through Qt's
 // accessibility interfaces.
+#include "platform/qt/qt_front_end.h"
 #include "scene/texts.h"
 #include "shown_form.h"
 
@@ -21,7 +22,7 @@ struct Announced {
 
 QAccessibleInterface* accessibleOf(const platform::Control& control)
 {
-    return QAccessible::queryAccessibleInterface(control.widget());
+    return QAccessible::queryAccessibleInterface(platform::qt::widgetOf(control));
 }
 
 class Accessibility : public ShownForm1Test {
@@ -30,7 +31,8 @@ protected:
     std::map<std::string, Announced> children()
     {
         std::map<std::string, Announced> found;
-        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(f().window());
+        QAccessibleInterface* window =
+            QAccessible::queryAccessibleInterface(platform::qt::windowOf(f()));
         for (int i = 0; i < window->childCount(); ++i) {
             QAccessibleInterface* child = window->child(i);
             found[child->object()->objectName().toStdString()] = {
@@ -44,7 +46,8 @@ protected:
 
 TEST_F(Accessibility, TheWindowIsAnnouncedByItsCaptionAndPurpose)
 {
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(f().window());
+    QAccessibleInterface* window =
+        QAccessible::queryAccessibleInterface(platform::qt::windowOf(f()));
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->role(), QAccessible::Window);
     EXPECT_EQ(window->text(QAccessible::Name), "Blastmap");
@@ -95,8 +98,8 @@ TEST_F(Accessibility, WhatIsHiddenIsAnnouncedAsInvisibleAndFollowsThePlay)
 
 TEST_F(Accessibility, APanelSaysWhenItOpensOrClosesAndTheBarReadsHowLongTheTargetStaysUp)
 {
-    QAccessibleInterface* announcer =
-        QAccessible::queryAccessibleInterface(f().window()->findChild<QWidget*>("announcer"));
+    QAccessibleInterface* announcer = QAccessible::queryAccessibleInterface(
+        platform::qt::windowOf(f())->findChild<QWidget*>("announcer"));
     ASSERT_NE(announcer, nullptr);
     struct Step {
         platform::CommandButton& button;
@@ -163,7 +166,8 @@ TEST_F(Accessibility, NoActionGoesThroughBehindAnOpenBoxWhichSaysTheControlsAreU
             EXPECT_TRUE(accessibleOf(*control)->state().disabled) << control->name();
         EXPECT_FALSE(accessibleOf(f().Iraq)->state().disabled);
         actOnEveryControl(f());
-        EXPECT_FALSE(f().Instructions.widget()->property("down").toBool()) << "pressed behind";
+        EXPECT_FALSE(platform::qt::widgetOf(f().Instructions)->property("down").toBool())
+            << "pressed behind";
     });
     f().dispatch([&] { f().civ1_Click(); });
     ASSERT_TRUE(openWhileActing);

@@ -1,4 +1,5 @@
 // The keyboard: the tab order, and the keys people expect of each control.
+#include "platform/qt/qt_front_end.h"
 #include "shown_form.h"
 
 using testing_support::ShownForm1Test;
@@ -78,7 +79,7 @@ TEST_F(Keyboard, APlayersClicksGiveTheCheckBoxOnlyCheckedOrUnchecked)
         ++clicks;
         handler();
     };
-    const QPoint box = f().civcheck.widget()->geometry().center();
+    const QPoint box = platform::qt::widgetOf(f().civcheck)->geometry().center();
     for (std::int16_t expected : {0, 1, 0}) {
         clicks = 0;
         QTest::mouseClick(window(), Qt::LeftButton, Qt::NoModifier, box);

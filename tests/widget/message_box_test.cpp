@@ -1,6 +1,7 @@
 // The real message box: its look, the timers under it, and closing the window while it is open.
 #include "game/form1.h"
-#include "platform/qt_services.h"
+#include "platform/qt/qt_front_end.h"
+#include "platform/qt/qt_services.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -101,7 +102,7 @@ TEST(RealMessageBox, ClosingTheWindowUnderAHitBoxEndsTheBoxAndAbandonsTheHandler
 {
     platform::QtServices services;
     game::Form1 form(services);
-    services.setOwnerWindow(form.window());
+    services.setOwnerWindow(platform::qt::windowOf(form));
     bool ended = false;
     form.onUnload = [&] { ended = true; };
     form.load();
@@ -109,7 +110,7 @@ TEST(RealMessageBox, ClosingTheWindowUnderAHitBoxEndsTheBoxAndAbandonsTheHandler
     form.dispatch([&] { form.moveT_Timer(); });
     ASSERT_TRUE(form.Despot.visible());
 
-    whenBoxOpens([&](QMessageBox&) { return form.window()->close(); });
+    whenBoxOpens([&](QMessageBox&) { return platform::qt::windowOf(form)->close(); });
     form.Despot.raiseMouseDown(platform::LeftButton, 0, 0, 0);
 
     EXPECT_TRUE(ended);
@@ -123,17 +124,18 @@ TEST(RealMessageBox, HoldsBackThePlayersInputToTheWindowWhileOpen)
 {
     platform::QtServices services;
     game::Form1 form(services);
-    services.setOwnerWindow(form.window());
+    services.setOwnerWindow(platform::qt::windowOf(form));
     form.load();
     form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.window()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(platform::qt::windowOf(form)));
     whenBoxOpens([&](QMessageBox& box) {
-        QTest::mouseClick(form.window()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                          form.Credits.widget()->geometry().center());
+        QTest::mouseClick(platform::qt::windowOf(form)->windowHandle(), Qt::LeftButton,
+                          Qt::NoModifier,
+                          platform::qt::widgetOf(form.Credits)->geometry().center());
         box.done(QMessageBox::Ok);
         return true;
     });
     form.dispatch([&] { form.civ1_Click(); });
     EXPECT_EQ(form.crednum, 0) << "a click reached the window under the box";
-    form.window()->close();
+    platform::qt::windowOf(form)->close();
 }

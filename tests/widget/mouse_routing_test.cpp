@@ -1,6 +1,7 @@
 // A mouse event reaches the topmost shown control under the pointer, and only that one.
 #include "game/spots.h"
-#include "platform/widgets/drawn_pixel_pointer.h"
+#include "platform/qt/drawn_pixel_pointer.h"
+#include "platform/qt/qt_front_end.h"
 #include "shown_form.h"
 
 #include <memory>
@@ -37,7 +38,7 @@ TEST_F(MouseRouting, MovesOverEveryOtherControlNeverReachTheForm)
     for (const platform::Control* control : std::initializer_list<const platform::Control*>{
              &f().Credits, &f().Instructions, &f().Diff, &f().Difficulty, &f().civcheck,
              &f().Creditbox, &f().Inst}) {
-        const QPoint centre = control->widget()->geometry().center();
+        const QPoint centre = platform::qt::widgetOf(*control)->geometry().center();
         moveTo(centre);
         EXPECT_EQ(f().mousex, 0) << control->name();
     }
@@ -47,9 +48,9 @@ TEST_F(MouseRouting, HalfTwipsRoundToTheEvenNeighbourAtTheHandler)
 {
     for (const auto& [twips, expected] : {std::pair{2.5, 2}, {3.5, 4}}) {
         const QPointF at(twips / 15.0, twips / 15.0);
-        QMouseEvent move(QEvent::MouseMove, at, form->window()->mapToGlobal(at), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(form->window(), &move);
+        QMouseEvent move(QEvent::MouseMove, at, platform::qt::windowOf(*form)->mapToGlobal(at),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(platform::qt::windowOf(*form), &move);
         EXPECT_EQ(f().mousex, expected) << twips;
         EXPECT_EQ(f().mousey, expected) << twips;
     }
@@ -168,7 +169,7 @@ TEST_F(MouseRouting, ATapActsAsAPressAndReleaseOfTheLeftButtonWhereverItLands)
     tap({150, 200});
     EXPECT_TRUE(f().boomtime.enabled()) << "a tap on bare map is no miss";
     EXPECT_EQ(f().boom1.left(), 150 * 15 - 480);
-    tap(f().Credits.widget()->geometry().center());
+    tap(platform::qt::widgetOf(f().Credits)->geometry().center());
     EXPECT_TRUE(f().Creditbox.visible()) << "a tap on a button is no click";
     tap({401, 200});
     EXPECT_EQ(f().mousex, 6015) << "a tap on the uncovered strip is not recorded as a move is";

@@ -1,4 +1,5 @@
 // A dark desktop palette: the controls follow it and every caption stays readable.
+#include "platform/qt/qt_front_end.h"
 #include "shown_form.h"
 
 #include <QCheckBox>
@@ -105,12 +106,14 @@ private:
 
 TEST_F(DarkPalette, EveryCaptionReadsAtThreeToOneOrMore)
 {
-    const QImage shown = f().window()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown =
+        platform::qt::windowOf(f())->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (const platform::Control* control : std::initializer_list<const platform::Control*>{
              &f().civcheck, &f().Difficulty, &f().Instructions, &f().Credits, &f().Inst}) {
-        EXPECT_GE(textContrast(shown, captionArea(control->widget())), 3.0) << control->name();
+        EXPECT_GE(textContrast(shown, captionArea(platform::qt::widgetOf(*control))), 3.0)
+            << control->name();
     }
     // The label on the window-background colour follows the change of palette.
-    const QRect label = f().Difficulty.widget()->geometry();
+    const QRect label = platform::qt::widgetOf(f().Difficulty)->geometry();
     EXPECT_EQ(shown.pixel(label.right(), label.top()), QColor(0x40, 0x45, 0x52).rgb());
 }

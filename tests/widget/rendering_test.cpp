@@ -1,5 +1,6 @@
 // What the shown window looks like: pictures over the map, system colours, pointers.
 #include "game/spots.h"
+#include "platform/qt/qt_front_end.h"
 #include "scene/texts.h"
 #include "shown_form.h"
 
@@ -19,13 +20,16 @@ namespace {
 
 class Rendering : public ShownForm1Test {
 protected:
-    QImage render() { return f().window()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    QImage render()
+    {
+        return platform::qt::windowOf(f())->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
 
     // The map as it is drawn under a point of the client area, with nothing over it.
     QRgb mapAt(QPoint at)
     {
-        const QImage map =
-            f().Iraq.widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage map = platform::qt::widgetOf(f().Iraq)->grab().toImage().convertToFormat(
+            QImage::Format_RGB32);
         return map.pixel(at);
     }
 };
@@ -49,14 +53,14 @@ TEST_F(Rendering, ThePicturesShowTheMapThroughTheirTransparentCornersOnly)
     for (const Picture& p :
          {Picture{&f().Despot, 56, 69}, Picture{&f().civ2, 71, 78}, Picture{&f().boom1, 64, 64}}) {
         SCOPED_TRACE(p.image->name());
-        const QPoint topLeft = p.image->widget()->pos();
-        EXPECT_EQ(p.image->widget()->size(), QSize(p.width, p.height));
+        const QPoint topLeft = platform::qt::widgetOf(*p.image)->pos();
+        EXPECT_EQ(platform::qt::widgetOf(*p.image)->size(), QSize(p.width, p.height));
         // A transparent corner shows the map exactly as it is drawn there.
         EXPECT_EQ(shown.pixel(topLeft), mapAt(topLeft));
         // The opaque centre shows the picture's own colour, not the map's.
         const QPoint centre = topLeft + QPoint(p.width / 2, p.height / 2);
-        const QImage own =
-            p.image->widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage own = platform::qt::widgetOf(*p.image)->grab().toImage().convertToFormat(
+            QImage::Format_RGB32);
         EXPECT_EQ(shown.pixel(centre), own.pixel(p.width / 2, p.height / 2));
         EXPECT_NE(shown.pixel(centre), mapAt(centre));
     }
@@ -64,13 +68,13 @@ TEST_F(Rendering, ThePicturesShowTheMapThroughTheirTransparentCornersOnly)
 
 TEST_F(Rendering, TheMapIsStretchedOverTheWholeClientAreaButTheStrips)
 {
-    EXPECT_EQ(f().Iraq.widget()->geometry(), QRect(0, 0, 401, 327));
-    EXPECT_EQ(f().window()->size(), QSize(402, 328));
+    EXPECT_EQ(platform::qt::widgetOf(f().Iraq)->geometry(), QRect(0, 0, 401, 327));
+    EXPECT_EQ(platform::qt::windowOf(f())->size(), QSize(402, 328));
     const QImage shown = render();
     // The strips show the form's own colour, which the map's white ground is not.
     const QRgb strip = shown.pixel(401, 100);
     EXPECT_EQ(shown.pixel(200, 327), strip);
-    EXPECT_EQ(QColor(strip), f().window()->palette().color(QPalette::Window));
+    EXPECT_EQ(QColor(strip), platform::qt::windowOf(f())->palette().color(QPalette::Window));
     EXPECT_EQ(shown.pixel(0, 0), qRgb(255, 255, 255));
 }
 
@@ -79,22 +83,22 @@ TEST_F(Rendering, TheCheckBoxAndInstructionsUseTheInactiveTitleBarGrey)
     f().Inst.setVisible(true);
     const QImage shown = render();
     const QRgb grey = qRgb(128, 128, 128);
-    const QRect box = f().civcheck.widget()->geometry();
+    const QRect box = platform::qt::widgetOf(f().civcheck)->geometry();
     EXPECT_EQ(shown.pixel(box.right() - 2, box.bottom() - 2), grey);
-    const QRect inst = f().Inst.widget()->geometry();
+    const QRect inst = platform::qt::widgetOf(f().Inst)->geometry();
     EXPECT_EQ(shown.pixel(inst.right() - 3, inst.bottom() - 3), grey);
     // The single-line border around the instructions.
     EXPECT_NE(shown.pixel(inst.right(), inst.bottom() - 3), grey);
-    const QRect label = f().Difficulty.widget()->geometry();
+    const QRect label = platform::qt::widgetOf(f().Difficulty)->geometry();
     EXPECT_EQ(QColor(shown.pixel(label.right(), label.top())),
-              f().Difficulty.widget()->palette().color(QPalette::Base));
+              platform::qt::widgetOf(f().Difficulty)->palette().color(QPalette::Base));
 }
 
 TEST_F(Rendering, TheCaptionsFitTheirControls)
 {
     for (const platform::Control* control : std::initializer_list<const platform::Control*>{
              &f().Difficulty, &f().civcheck, &f().Instructions, &f().Credits}) {
-        const QWidget* widget = control->widget();
+        const QWidget* widget = platform::qt::widgetOf(*control);
         EXPECT_LE(widget->sizeHint().width(), widget->width() + 1) << control->name();
     }
 }
@@ -102,7 +106,7 @@ TEST_F(Rendering, TheCaptionsFitTheirControls)
 TEST_F(Rendering, TheInstructionsWrapInsideTheirLabelDownToTheLastLine)
 {
     f().Inst.setVisible(true);
-    const auto* label = qobject_cast<const QLabel*>(f().Inst.widget());
+    const auto* label = qobject_cast<const QLabel*>(platform::qt::widgetOf(f().Inst));
     ASSERT_NE(label, nullptr);
     SCOPED_TRACE(label->style()->name().toStdString() + ", " +
                  label->font().toString().toStdString());
@@ -121,7 +125,7 @@ TEST_F(Rendering, TheInstructionsWrapInsideTheirLabelDownToTheLastLine)
 TEST_F(Rendering, TheCreditsBoxScrollsToItsLastLineByTheWheelAndByTheKeys)
 {
     f().Creditbox.setVisible(true);
-    auto* box = qobject_cast<QPlainTextEdit*>(f().Creditbox.widget());
+    auto* box = qobject_cast<QPlainTextEdit*>(platform::qt::widgetOf(f().Creditbox));
     ASSERT_NE(box, nullptr);
     // The sixteen lines, one under another, and the empty one after the last line's end.
     const QStringList lines = box->toPlainText().split('\n');
@@ -160,16 +164,18 @@ TEST_F(Rendering, TheCreditsBoxScrollsToItsLastLineByTheWheelAndByTheKeys)
 
 TEST_F(Rendering, TheDartPointsOverTheMapPicturesAndLabelsAndTheArrowOverTheRest)
 {
-    const QCursor dart = f().window()->cursor();
+    const QCursor dart = platform::qt::windowOf(f())->cursor();
     EXPECT_EQ(dart.shape(), Qt::BitmapCursor);
     EXPECT_EQ(dart.hotSpot(), QPoint(0, 0));
     EXPECT_EQ(dart.pixmap().size(), QSize(32, 32));
     for (const platform::Control* control : std::initializer_list<const platform::Control*>{
              &f().Iraq, &f().Despot, &f().civ1, &f().boom1, &f().Inst, &f().Difficulty})
-        EXPECT_EQ(control->widget()->cursor().shape(), Qt::BitmapCursor) << control->name();
+        EXPECT_EQ(platform::qt::widgetOf(*control)->cursor().shape(), Qt::BitmapCursor)
+            << control->name();
     for (const platform::Control* control : std::initializer_list<const platform::Control*>{
              &f().civcheck, &f().Creditbox, &f().Diff, &f().Instructions, &f().Credits})
-        EXPECT_EQ(control->widget()->cursor().shape(), Qt::ArrowCursor) << control->name();
-    EXPECT_FALSE(f().window()->windowIcon().isNull());
-    EXPECT_EQ(f().window()->windowIcon().availableSizes().size(), 2);
+        EXPECT_EQ(platform::qt::widgetOf(*control)->cursor().shape(), Qt::ArrowCursor)
+            << control->name();
+    EXPECT_FALSE(platform::qt::windowOf(f())->windowIcon().isNull());
+    EXPECT_EQ(platform::qt::windowOf(f())->windowIcon().availableSizes().size(), 2);
 }

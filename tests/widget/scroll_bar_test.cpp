@@ -1,6 +1,7 @@
 // The difficulty bar under any style: arrows and the trough step, a click never jumps the thumb,
 // a held press stops under the pointer, only the left button acts, and the wheel steps.
-#include "platform/widgets/desktop_scroll_bar.h"
+#include "platform/qt/desktop_scroll_bar.h"
+#include "platform/qt/qt_front_end.h"
 #include "shown_form.h"
 
 #include <QMenu>
@@ -64,7 +65,7 @@ protected:
     }
     ~DifficultyBar() override { QApplication::setStyle(m_originalStyle); }
 
-    QScrollBar* bar() { return static_cast<QScrollBar*>(f().Diff.widget()); }
+    QScrollBar* bar() { return static_cast<QScrollBar*>(platform::qt::widgetOf(f().Diff)); }
 
     // The middle of one part of the bar, as the bar's style lays it out now, in the window.
     QPoint centreOf(QStyle::SubControl part)
@@ -72,7 +73,7 @@ protected:
         const QStyleOptionSlider option = barOption();
         const QRect rect =
             bar()->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar());
-        return bar()->mapTo(f().window(), rect.center());
+        return bar()->mapTo(platform::qt::windowOf(f()), rect.center());
     }
 
     // The part of the bar at a point of the window, with the thumb where it is or where a value
@@ -80,14 +81,15 @@ protected:
     QStyle::SubControl partAt(QPoint inWindow, std::optional<int> value = std::nullopt)
     {
         const QStyleOptionSlider option = barOption(value);
-        return bar()->style()->hitTestComplexControl(QStyle::CC_ScrollBar, &option,
-                                                     bar()->mapFrom(f().window(), inWindow), bar());
+        return bar()->style()->hitTestComplexControl(
+            QStyle::CC_ScrollBar, &option, bar()->mapFrom(platform::qt::windowOf(f()), inWindow),
+            bar());
     }
 
     // A point of the trough right of the thumb at 0, `fraction` of the way along the bar.
     QPoint alongTheBar(double fraction)
     {
-        const QRect inWindow(bar()->mapTo(f().window(), QPoint()), bar()->size());
+        const QRect inWindow(bar()->mapTo(platform::qt::windowOf(f()), QPoint()), bar()->size());
         return {inWindow.left() + static_cast<int>(inWindow.width() * fraction),
                 inWindow.center().y()};
     }
@@ -379,9 +381,9 @@ TEST_F(DifficultyBar, TheWheelAndATouchpadStepInsideTheRangeWithAChangeEach)
         seen.clear();
         const QPoint at = centreOf(QStyle::SC_ScrollBarSlider);
         for (int i = 0; i < turn.times; ++i) {
-            QWheelEvent wheel(bar()->mapFrom(f().window(), at), bar()->mapToGlobal(at), QPoint(),
-                              turn.angleDelta, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                              false);
+            QWheelEvent wheel(bar()->mapFrom(platform::qt::windowOf(f()), at),
+                              bar()->mapToGlobal(at), QPoint(), turn.angleDelta, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(bar(), &wheel);
         }
         EXPECT_EQ(seen, turn.values);

@@ -1,6 +1,7 @@
 // A Form1 shown on the offscreen platform, driven by real Qt mouse and key events.
 #pragma once
 
+#include "platform/qt/qt_front_end.h"
 #include "support/form1_fixture.h"
 
 #include <QApplication>
@@ -15,14 +16,14 @@ protected:
     ShownForm1Test()
     {
         form->show();
-        QApplication::setActiveWindow(form->window());
+        QApplication::setActiveWindow(platform::qt::windowOf(*form));
         // On a real X display with no window manager, only the window's own request gives it
         // the focus.
-        form->window()->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form->window()));
+        platform::qt::windowOf(*form)->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(platform::qt::windowOf(*form)));
     }
 
-    QWindow* window() const { return form->window()->windowHandle(); }
+    QWindow* window() const { return platform::qt::windowOf(*form)->windowHandle(); }
 
     // Points are in pixels of the client area, 15 twips each. Every press needs its release:
     // Qt takes a press of a button it believes held for a move.

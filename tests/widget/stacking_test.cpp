@@ -1,5 +1,6 @@
 // Where two shown controls overlap, the one earlier in the layout takes the press there and is
 // drawn over the other; a hidden one lets both through to what lies beneath.
+#include "platform/qt/qt_front_end.h"
 #include "shown_form.h"
 
 #include <QImage>
@@ -126,29 +127,30 @@ protected:
         platform::Control& front = control(overlap.front);
         platform::Control& back = control(overlap.back);
         if (movable(front) && movable(back)) {
-            const QPoint centre = f().Iraq.widget()->geometry().center();
+            const QPoint centre = platform::qt::widgetOf(f().Iraq)->geometry().center();
             centreOn(back, centre);
             centreOn(front, centre + QPoint(12, 12));
         } else if (movable(front)) {
-            centreOn(front, back.widget()->geometry().center());
+            centreOn(front, platform::qt::widgetOf(back)->geometry().center());
         } else if (movable(back)) {
-            centreOn(back, front.widget()->geometry().center());
+            centreOn(back, platform::qt::widgetOf(front)->geometry().center());
         }
         back.setVisible(true);
         front.setVisible(overlap.frontShown);
         ran.clear();
-        QRegion shared =
-            front.widget()->geometry() & back.widget()->geometry() & f().window()->rect();
+        QRegion shared = platform::qt::widgetOf(front)->geometry() &
+                         platform::qt::widgetOf(back)->geometry() &
+                         platform::qt::windowOf(f())->rect();
         for (const auto& other : f().controls())
             if (other.get() != &front && other.get() != &back && other.get() != &f().Iraq &&
-                other->widget()->isVisible())
-                shared -= other->widget()->geometry();
+                platform::qt::widgetOf(*other)->isVisible())
+                shared -= platform::qt::widgetOf(*other)->geometry();
         return shared;
     }
 
     void centreOn(platform::Control& picture, QPoint centre)
     {
-        const QSize size = picture.widget()->size();
+        const QSize size = platform::qt::widgetOf(picture)->size();
         picture.setLeft(static_cast<float>((centre.x() - size.width() / 2) * 15));
         picture.setTop(static_cast<float>((centre.y() - size.height() / 2) * 15));
     }
@@ -163,9 +165,9 @@ protected:
     // The control as it draws itself, with nothing behind it: transparent where it is.
     static QImage ownDrawing(const platform::Control& control)
     {
-        QImage image(control.widget()->size(), QImage::Format_ARGB32);
+        QImage image(platform::qt::widgetOf(control)->size(), QImage::Format_ARGB32);
         image.fill(Qt::transparent);
-        control.widget()->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        platform::qt::widgetOf(control)->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
         return image;
     }
 
@@ -173,11 +175,12 @@ protected:
     void expectDrawnOver(const platform::Control& top, const platform::Control& under,
                          const QRegion& overlap)
     {
-        const QImage shown = f().window()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage shown =
+            platform::qt::windowOf(f())->grab().toImage().convertToFormat(QImage::Format_ARGB32);
         const QImage topOwn = ownDrawing(top);
         const QImage underOwn = ownDrawing(under);
-        const QPoint topAt = top.widget()->pos();
-        const QPoint underAt = under.widget()->pos();
+        const QPoint topAt = platform::qt::widgetOf(top)->pos();
+        const QPoint underAt = platform::qt::widgetOf(under)->pos();
         int telling = 0;
         int wrong = 0;
         for (const QRect& part : overlap) {

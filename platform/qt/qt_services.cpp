@@ -1,6 +1,6 @@
-#include "platform/qt_services.h"
+#include "platform/qt/qt_services.h"
 
-#include "platform/widgets/message_box.h"
+#include "platform/qt/message_box.h"
 #include "utf8/qt_string.h"
 
 #include <QApplication>

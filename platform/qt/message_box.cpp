@@ -1,6 +1,6 @@
-#include "platform/widgets/message_box.h"
+#include "platform/qt/message_box.h"
 
-#include "platform/widgets/maximisable_fixed_size.h"
+#include "platform/qt/maximisable_fixed_size.h"
 
 #include <QEvent>
 

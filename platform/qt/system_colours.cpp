@@ -1,4 +1,4 @@
-#include "platform/widgets/system_colours.h"
+#include "platform/qt/system_colours.h"
 
 #include <QColor>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "platform/widgets/maximisable_fixed_size.h"
+#include "platform/qt/maximisable_fixed_size.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
 // Keeps the pictures decoded ahead on a thread of their own until the controls that need each
 // one have taken it.
-#include "platform/pictures_ahead.h"
+#include "platform/qt/pictures_ahead.h"
 
+#include "platform/qt/pictures.h"
 #include "platform/twips.h"
-#include "platform/widgets/pictures.h"
 
 #include <QImage>
 #include <QSize>

@@ -1,5 +1,5 @@
 // Decodes pictures with Qt's image readers, which are safe to use from any thread.
-#include "platform/widgets/pictures.h"
+#include "platform/qt/pictures.h"
 
 #include "utf8/qt_string.h"
 

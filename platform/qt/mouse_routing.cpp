@@ -1,4 +1,4 @@
-#include "platform/widgets/mouse_routing.h"
+#include "platform/qt/mouse_routing.h"
 
 #include "platform/controls.h"
 #include "platform/twips.h"

@@ -1,4 +1,4 @@
-#include "platform/widgets/drawn_pixel_pointer.h"
+#include "platform/qt/drawn_pixel_pointer.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

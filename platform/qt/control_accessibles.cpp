@@ -1,7 +1,7 @@
-#include "platform/widgets/control_accessibles.h"
+#include "platform/qt/control_accessibles.h"
 
 #include "platform/form.h"
-#include "platform/widgets/form_window.h"
+#include "platform/qt/form_window.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>

@@ -1,12 +1,14 @@
-#include "platform/widgets/form_window.h"
+#include "platform/qt/form_window.h"
 
 #include "platform/form.h"
+#include "platform/qt/accessible_role.h"
+#include "platform/qt/control_accessibles.h"
+#include "platform/qt/maximisable_fixed_size.h"
+#include "platform/qt/mouse_routing.h"
+#include "platform/qt/pictures.h"
+#include "platform/qt/pictures_ahead.h"
+#include "platform/qt/widget_controls.h"
 #include "platform/twips.h"
-#include "platform/widgets/accessible_role.h"
-#include "platform/widgets/control_accessibles.h"
-#include "platform/widgets/maximisable_fixed_size.h"
-#include "platform/widgets/mouse_routing.h"
-#include "platform/widgets/pictures.h"
 #include "utf8/qt_string.h"
 
 #include <QAccessible>
@@ -17,6 +19,7 @@
 #include <QPixmap>
 #include <QTimer>
 #include <QWindow>
+#include <stdexcept>
 #include <utility>
 
 namespace platform {
@@ -71,6 +74,44 @@ FormWindow::FormWindow(Form& form, const FormDesign& design)
     setFont(designed);
     // The form's MouseMove reports the pointer over its uncovered surface without a button held.
     setMouseTracking(true);
+}
+
+FormWindow::~FormWindow() = default;
+
+std::unique_ptr<NativeControl> FormWindow::createControl(Control& control,
+                                                         const ControlDesign& design)
+{
+    switch (design.kind) {
+    case ControlKind::Image:
+        return makeImageWidget(static_cast<Image&>(control), design, this);
+    case ControlKind::Label:
+        return makeLabelWidget(design, this);
+    case ControlKind::TextBox:
+        return makeTextBoxWidget(design, this);
+    case ControlKind::CheckBox:
+        return makeCheckBoxWidget(static_cast<CheckBox&>(control), design, this);
+    case ControlKind::HScrollBar:
+        return makeScrollBarWidget(static_cast<HScrollBar&>(control), design, this);
+    case ControlKind::CommandButton:
+        return makeButtonWidget(static_cast<CommandButton&>(control), design, this);
+    }
+    throw std::invalid_argument("unknown control kind");
+}
+
+void FormWindow::setTabOrder(const std::vector<NativeControl*>& order)
+{
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(static_cast<WidgetControl*>(order[i - 1])->widget(),
+                             static_cast<WidgetControl*>(order[i])->widget());
+}
+
+void FormWindow::takePicturesAhead(std::unique_ptr<PicturesAhead> pictures)
+{
+    // Those of another design would go unused or run short, and the controls would quietly
+    // decode their own on the spot: a slower start that nothing else would tell.
+    if (pictures && !pictures->isFor(m_form.design()))
+        throw std::logic_error("the pictures decoded ahead are not those of the form's design");
+    m_pictures = std::move(pictures);
 }
 
 bool FormWindow::event(QEvent* event)

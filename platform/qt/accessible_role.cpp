@@ -1,6 +1,6 @@
-#include "platform/widgets/accessible_role.h"
+#include "platform/qt/accessible_role.h"
 
-#include "platform/widgets/control_accessibles.h"
+#include "platform/qt/control_accessibles.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>

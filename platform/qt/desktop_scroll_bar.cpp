@@ -1,4 +1,4 @@
-#include "platform/widgets/desktop_scroll_bar.h"
+#include "platform/qt/desktop_scroll_bar.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
