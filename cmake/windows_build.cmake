@@ -4,8 +4,10 @@
 include(ExternalProject)
 
 set(BLASTMAP_WINDOWS_BINARY_DIR ${PROJECT_BINARY_DIR}/windows)
-# How a Linux test runs a program of the Windows build: this command, then the program. Such a
-# test wants the fixture wine_server, as the Windows build's own tests do.
+set(BLASTMAP_WINDOWS_EXECUTABLE ${BLASTMAP_WINDOWS_BINARY_DIR}/app/win32/blastmap.exe)
+# How a Linux test runs a program of the Windows build (which the target windows builds): this
+# command, then the program. Such a test wants the fixture wine_server, as the Windows build's own
+# tests do.
 set(BLASTMAP_WINE_RUN ${PROJECT_SOURCE_DIR}/scripts/wine-run
     --prefix ${BLASTMAP_WINDOWS_BINARY_DIR}/wine-prefix)
 
