@@ -123,18 +123,16 @@ void FormWindow::repaint(const RECT& area) const
 void FormWindow::moveFocus(bool forward)
 {
     const std::size_t count = m_tabOrder.size();
-    if (count == 0)
-        return;
     const auto focused = std::find(m_tabOrder.begin(), m_tabOrder.end(), GetFocus());
-    // From outside the order, forward starts at its first control and backward at its last.
-    const std::size_t from = focused != m_tabOrder.end()
-                                 ? static_cast<std::size_t>(focused - m_tabOrder.begin())
+    const bool inOrder = focused != m_tabOrder.end();
+    // From outside the order, a step forward comes to its first control and a step back to its
+    // last; from inside, every other control is tried once.
+    const std::size_t from = inOrder   ? static_cast<std::size_t>(focused - m_tabOrder.begin())
                              : forward ? count - 1
                                        : 0;
-    for (std::size_t step = 1; step < count || (step == count && focused == m_tabOrder.end());
-         ++step) {
-        const HWND next =
-            m_tabOrder[forward ? (from + step) % count : (from + count - step) % count];
+    const std::size_t candidates = inOrder ? count - 1 : count;
+    for (std::size_t step = 1; step <= candidates; ++step) {
+        const HWND next = m_tabOrder[(forward ? from + step : from + count - step) % count];
         if (IsWindowVisible(next) && IsWindowEnabled(next)) {
             SetFocus(next);
             return;

@@ -43,6 +43,8 @@ public:
         , m_timer(createWaitableTimer())
         , m_asked(CreateEventW(nullptr, FALSE, FALSE, nullptr))
     {
+        if (!m_asked)
+            throw std::runtime_error("a timer cannot be made");
         m_timers.m_timers.insert(this);
         m_waiter = std::thread([this] { wait(); });
     }

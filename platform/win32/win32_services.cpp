@@ -11,8 +11,10 @@ std::unique_ptr<TimerBackend> Win32Services::createTimer(std::function<void()> o
 
 void Win32Services::showMessage(std::string_view text, std::string_view title)
 {
-    // Closing the form under the box posts the end of the program, which ends the box's loop
-    // too.
+    // The desktop does not let the player close the disabled form under the box (Wine ignores a
+    // window manager's close of it too), but a WM_CLOSE from elsewhere (taskkill, the end of the
+    // session) still reaches it: the form posts the end of the program, which ends the box's
+    // loop and then the form's.
     MessageBoxW(m_owner, toUtf16(text).c_str(), toUtf16(title).c_str(), MB_OK);
 }
 
