@@ -4,6 +4,8 @@
 include(ExternalProject)
 
 set(BLASTMAP_WINDOWS_BINARY_DIR ${PROJECT_BINARY_DIR}/windows)
+# The program it makes, which the Windows installer and zip pack.
+set(BLASTMAP_WINDOWS_EXE ${BLASTMAP_WINDOWS_BINARY_DIR}/app/win32/blastmap.exe)
 # How a Linux test runs a program of the Windows build: this command, then the program. Such a
 # test wants the fixture wine_server, as the Windows build's own tests do.
 set(BLASTMAP_WINE_RUN ${PROJECT_SOURCE_DIR}/scripts/wine-run
@@ -21,6 +23,8 @@ ExternalProject_Add(windows
         -DBLASTMAP_WARNINGS_AS_ERRORS=${BLASTMAP_WARNINGS_AS_ERRORS}
     # Its own build tool knows what changed in the sources; this one cannot see into it.
     BUILD_ALWAYS ON
+    # Named so that this build's rules may depend on it.
+    BUILD_BYPRODUCTS ${BLASTMAP_WINDOWS_EXE}
     INSTALL_COMMAND ""
     USES_TERMINAL_CONFIGURE ON
     USES_TERMINAL_BUILD ON)

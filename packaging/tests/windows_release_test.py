@@ -4,7 +4,7 @@ own: a silent install, the game started from its Start menu shortcut, an upgrade
 version, a refused downgrade, and a removal that leaves nothing behind.
 
 Run with /usr/bin/python3: windows_release_test.py --msi M --zip Z --wxs W --version V
---wixl P --windres P --icon P [unittest arguments].
+--wixl P --windres P --icon P --wine-run P [unittest arguments].
 """
 
 import argparse
@@ -136,43 +136,33 @@ class ReleaseFiles(unittest.TestCase):
 
 
 class Prefix:
-    """A wine prefix in a folder of its own, with a home of its own so that nothing reaches the
-    user's; the menu builder, Mono and Gecko are off so that no desktop entry is written and no
-    dialog asks to download anything."""
+    """A wine prefix of the test's own, run through the project's runner, with a home of its
+    own so that nothing reaches the user's; its server stays up from start() to stop()."""
 
-    def __init__(self, folder, display=None):
+    def __init__(self, folder, display):
         self.root = os.path.join(folder, "prefix")
         home = os.path.join(folder, "home")
         os.mkdir(home)
-        self.env = dict(os.environ, WINEPREFIX=self.root, HOME=home, WINEARCH="win64",
-                        WINEDEBUG="-all", WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml=d")
-        self.env.pop("DISPLAY", None)
-        if display:
-            self.env["DISPLAY"] = display
+        # A display of the test's own: without one the runner starts an Xvfb for every command.
+        self.env = dict(os.environ, HOME=home, DISPLAY=display, WINEDEBUG="-all")
         self.start()
-        status, output = self.wine(["wineboot", "--init"])
-        if status != 0:
-            raise RuntimeError(f"wineboot failed ({status}):\n{output}")
+
+    def runner(self, *arguments):
+        return [ARGS.wine_run, "--prefix", self.root, *arguments]
 
     def start(self):
-        """Starts the prefix's server, to stay until stop(): wine's services start once, not
-        on every command."""
-        os.makedirs(self.root, exist_ok=True)
-        subprocess.run(["wineserver", "--persistent"], env=self.env, check=True, timeout=60)
+        """Makes the prefix if it is not there yet, and starts its server and services."""
+        subprocess.run(self.runner("--start-server"), env=self.env, check=True, timeout=300)
 
     def stop(self):
-        """Ends every process of the prefix, its server last, which writes the registry."""
-        subprocess.run(["wineserver", "--kill"], env=self.env, timeout=60)
-        subprocess.run(["wineserver", "--wait"], env=self.env, timeout=60)
+        """Ends every process of the prefix, the server last."""
+        subprocess.run(self.runner("--stop-server"), env=self.env, timeout=60)
 
     def wine(self, arguments):
-        """Runs a command to its end. Its output goes through files, not pipes: the services
-        that a command starts keep what they inherit open until the server ends."""
-        with tempfile.TemporaryFile() as out:
-            status = subprocess.run(["wine"] + arguments, env=self.env, stdout=out,
-                                    stderr=subprocess.STDOUT, timeout=120).returncode
-            out.seek(0)
-            return status, out.read().decode(errors="replace")
+        """Runs a Windows command to its end: its status and output."""
+        result = subprocess.run(self.runner(*arguments), env=self.env, capture_output=True,
+                                timeout=120)
+        return result.returncode, (result.stdout + result.stderr).decode(errors="replace")
 
     def unix(self, path):
         """The file a C:\\ path names."""
@@ -239,14 +229,13 @@ def log_property(log, name):
 
 class WineTest(unittest.TestCase):
     maxDiff = None
-    display = False
     # The product codes the test installed, which nothing may name after the removal.
     product_codes = []
 
     def setUp(self):
         self.work = tempfile.mkdtemp(prefix="blastmap-wine-")
         self.addCleanup(shutil.rmtree, self.work, ignore_errors=True)
-        display = self.start_xvfb() if self.display else None
+        display = self.start_xvfb()
         started = time.monotonic()
         self.prefix = Prefix(self.work, display)
         self.addCleanup(self.prefix.stop)
@@ -292,8 +281,6 @@ class WineTest(unittest.TestCase):
 
 
 class InstallRunRemove(WineTest):
-    display = True
-
     def test_install_start_and_remove(self):
         before = self.prefix.snapshot()
         status, log = self.install(ARGS.msi, "install")
@@ -336,9 +323,8 @@ class InstallRunRemove(WineTest):
 
         # Started as a player would, from the shortcut, the installed game shows its window.
         # By its C: path: Wine's shell opens no link by a drive Z: path.
-        game = subprocess.Popen(["wine", "start", menu + NAME + ".lnk"], env=self.prefix.env,
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.addCleanup(game.wait)
+        status, output = self.prefix.wine(["start", menu + NAME + ".lnk"])
+        self.assertEqual(status, 0, output)
         self.assertTrue(self.wait_for_window(), "the installed game showed no window")
         self.prefix.stop()
         self.prefix.start()
@@ -413,7 +399,7 @@ class UpgradeAndDowngrade(WineTest):
 def main():
     global ARGS
     parser = argparse.ArgumentParser()
-    for option in ("msi", "zip", "wxs", "version", "wixl", "windres", "icon"):
+    for option in ("msi", "zip", "wxs", "version", "wixl", "windres", "icon", "wine-run"):
         parser.add_argument("--" + option, required=True)
     ARGS, rest = parser.parse_known_args()
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
