@@ -79,7 +79,7 @@ class ReleaseFiles(unittest.TestCase):
         run(["msiextract", "-C", os.path.join(self.work, "msi"), ARGS.msi])
         return os.path.join(self.work, "msi", NAME)
 
-    def test_database_reads_back_whole(self):
+    def test_database_reads_back_whole_and_carries_its_files(self):
         tables = run(["msiinfo", "tables", ARGS.msi]).stdout.split()
         for table in ("File", "Component", "Shortcut", "Upgrade", "LaunchCondition", "Icon"):
             self.assertIn(table, tables)
@@ -87,15 +87,15 @@ class ReleaseFiles(unittest.TestCase):
             if not table.startswith("_"):
                 with self.subTest(table=table):
                     run(["msiinfo", "export", ARGS.msi, table])
+        # A 64-bit package, which 32-bit Windows refuses rather than install a program it cannot
+        # run.
         summary = run(["msiinfo", "suminfo", ARGS.msi]).stdout
-        # A 64-bit package whose files are compressed into it.
         self.assertRegex(summary, r"(?m)^Template: x64;1033$")
-        self.assertRegex(summary, r"(?m)^Source: 2 ")
-        properties = msi_properties(ARGS.msi)
-        for name, value in (("ProductName", NAME), ("Manufacturer", PUBLISHER),
-                            ("ALLUSERS", "1"), ("ARPPRODUCTICON", "dart.ico")):
-            with self.subTest(property=name):
-                self.assertEqual(properties.get(name), value)
+        # The release is the .msi alone: every cabinet is a stream inside it ("#"), none a file
+        # beside it, which the tests under wine, run in the build folder, would still find.
+        cabinets = [row[3] for row in msi_table(ARGS.msi, "Media")]
+        self.assertTrue(cabinets and all(cabinet.startswith("#") for cabinet in cabinets),
+                        cabinets)
 
     def test_versions_agree(self):
         """project(), the installer's ProductVersion and the packed executable's version record
