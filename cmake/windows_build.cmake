@@ -4,10 +4,10 @@
 include(ExternalProject)
 
 set(BLASTMAP_WINDOWS_BINARY_DIR ${PROJECT_BINARY_DIR}/windows)
-# The program it makes, which the Windows installer and zip pack.
-set(BLASTMAP_WINDOWS_EXE ${BLASTMAP_WINDOWS_BINARY_DIR}/app/win32/blastmap.exe)
-# How a Linux test runs a program of the Windows build: this command, then the program. Such a
-# test wants the fixture wine_server, as the Windows build's own tests do.
+set(BLASTMAP_WINDOWS_EXECUTABLE ${BLASTMAP_WINDOWS_BINARY_DIR}/app/win32/blastmap.exe)
+# How a Linux test runs a program of the Windows build (which the target windows builds): this
+# command, then the program. Such a test wants the fixture wine_server, as the Windows build's own
+# tests do.
 set(BLASTMAP_WINE_RUN ${PROJECT_SOURCE_DIR}/scripts/wine-run
     --prefix ${BLASTMAP_WINDOWS_BINARY_DIR}/wine-prefix)
 
@@ -24,7 +24,7 @@ ExternalProject_Add(windows
     # Its own build tool knows what changed in the sources; this one cannot see into it.
     BUILD_ALWAYS ON
     # Named so that this build's rules may depend on it.
-    BUILD_BYPRODUCTS ${BLASTMAP_WINDOWS_EXE}
+    BUILD_BYPRODUCTS ${BLASTMAP_WINDOWS_EXECUTABLE}
     INSTALL_COMMAND ""
     USES_TERMINAL_CONFIGURE ON
     USES_TERMINAL_BUILD ON)
