@@ -1,6 +1,10 @@
-// The embedded dart icon: 32 x 32 and 16 x 16 images of 16 colours, each with its AND mask.
+// The embedded dart icon: 32 x 32 and 16 x 16 images of 16 colours, each with its AND mask; and
+// the cursor that the Win32 build makes the pointer of.
+#include "scene/form1_design.h"
 #include "tests/assets/embedded_picture.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 #include <optional>
 #include <utility>
@@ -155,5 +159,59 @@ TEST_F(DartIconAsset, PointsItsTipIntoTheTopLeftCornerForTheHotSpot)
         EXPECT_LE(tip->first, 1);
         EXPECT_LE(tip->second, 1);
         EXPECT_FALSE(image.isTransparent(0, 0)) << "the hot spot (0,0) is on the dart";
+    }
+}
+
+namespace {
+
+// The Win32 build takes the pointer from the cursor beside the design's pointer picture, and
+// refuses to start if its hot spot is not the design's: held here on every build.
+class DartCursorAsset : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString iconName = QFileInfo(QString::fromUtf8(m_pointer.picture)).fileName();
+        m_icon = embeddedPicture(iconName.toUtf8().constData());
+        QFile cursor(QStringLiteral(BLASTMAP_ASSETS "/") + QFileInfo(iconName).baseName() +
+                     QStringLiteral(".cur"));
+        ASSERT_TRUE(cursor.open(QIODevice::ReadOnly)) << cursor.fileName().toStdString();
+        m_cursor = cursor.readAll();
+        ASSERT_EQ(readU16(m_cursor, 2), 2u) << "not a cursor file";
+        ASSERT_EQ(readU16(m_cursor, 4), readU16(m_icon, 4)) << "not as many images as the icon";
+    }
+
+    int images() const { return static_cast<int>(readU16(m_icon, 4)); }
+    static qsizetype entry(int image) { return 6 + 16 * image; }
+
+    const platform::PointerDesign& m_pointer = scene::form1Design().pointer;
+    QByteArray m_icon;
+    QByteArray m_cursor;
+};
+
+} // namespace
+
+TEST_F(DartCursorAsset, PutsTheDesignsHotSpotInEachImage)
+{
+    // The design gives the hot spot in the pixels of the icon's first image.
+    const auto designWidth = static_cast<int>(readU8(m_icon, entry(0)));
+    for (int i = 0; i < images(); ++i) {
+        const auto width = static_cast<int>(readU8(m_icon, entry(i)));
+        SCOPED_TRACE(width);
+        EXPECT_EQ(readU16(m_cursor, entry(i) + 4),
+                  static_cast<std::uint32_t>(m_pointer.hotX * width / designWidth));
+        EXPECT_EQ(readU16(m_cursor, entry(i) + 6),
+                  static_cast<std::uint32_t>(m_pointer.hotY * width / designWidth));
+    }
+}
+
+TEST_F(DartCursorAsset, HoldsTheIconsImages)
+{
+    for (int i = 0; i < images(); ++i) {
+        SCOPED_TRACE(i);
+        const qsizetype size = readU32(m_icon, entry(i) + 8);
+        ASSERT_EQ(readU32(m_cursor, entry(i) + 8), static_cast<std::uint32_t>(size));
+        EXPECT_EQ(m_cursor.mid(readU32(m_cursor, entry(i) + 12), size),
+                  m_icon.mid(readU32(m_icon, entry(i) + 12), size))
+            << "the cursor's pixels are not the icon's";
     }
 }
