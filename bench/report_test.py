@@ -1,7 +1,9 @@
 """The bench's report on samples whose figures are known (ratios, quantiles, trends and goals),
-the list of samples both sides read, and the parsing of what perf, the loader and the marked
-builds print, on output saved from real runs."""
+the list of samples both sides read, the order bench/run starts the programs in, and the
+parsing of what perf, the loader and the marked builds print, on output saved from real runs."""
 
+import importlib.machinery
+import importlib.util
 import itertools
 import pathlib
 import sys
@@ -157,6 +159,21 @@ class SampleListTest(unittest.TestCase):
             path.write_text('SAMPLE_KIND(rss, "minute kib")\nPROGRAM(game, Blastmap)\n')
             with self.assertRaises(SystemExit):
                 samples.read_list(path)
+
+
+class StartOrderTest(unittest.TestCase):
+    def test_each_round_starts_every_program_once_and_the_next_one_first(self):
+        # bench/run is a script, not a module: load it by its path.
+        loader = importlib.machinery.SourceFileLoader("bench_run", str(TESTDATA.parent / "run"))
+        run = importlib.util.module_from_spec(importlib.util.spec_from_loader("bench_run", loader))
+        loader.exec_module(run)
+        fields = run.in_rounds([("bare", "/b"), ("plain", "/p"), ("game", "/g")], -1, 2)
+        # A start is three fields; the round below 0 warms the caches, in the list's order.
+        self.assertEqual(list(zip(*[iter(fields)] * 3)), [
+            (-1, "bare", "/b"), (-1, "plain", "/p"), (-1, "game", "/g"),
+            (0, "plain", "/p"), (0, "game", "/g"), (0, "bare", "/b"),
+            (1, "game", "/g"), (1, "bare", "/b"), (1, "plain", "/p")])
+        self.assertEqual(run.in_rounds([("game", "/g")], 0, 0), [])
 
 
 class ParsingTest(unittest.TestCase):

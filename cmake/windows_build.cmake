@@ -23,6 +23,8 @@ ExternalProject_Add(windows
         -DBLASTMAP_WARNINGS_AS_ERRORS=${BLASTMAP_WARNINGS_AS_ERRORS}
     # Its own build tool knows what changed in the sources; this one cannot see into it.
     BUILD_ALWAYS ON
+    # Named so that this build's rules may depend on it.
+    BUILD_BYPRODUCTS ${BLASTMAP_WINDOWS_EXECUTABLE}
     INSTALL_COMMAND ""
     USES_TERMINAL_CONFIGURE ON
     USES_TERMINAL_BUILD ON)

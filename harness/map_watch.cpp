@@ -1,10 +1,10 @@
-// Reads MapNotify events from the root window, sleeping in poll on the connection in between.
+// Reads MapNotify events from the root window as they come.
 #include "harness/map_watch.h"
 
+#include "harness/x_events.h"
 #include "harness/x_windows.h"
 
 #include <X11/Xlib.h>
-#include <poll.h>
 
 namespace harness {
 
@@ -31,20 +31,13 @@ void MapWatch::forgetEarlier()
 
 std::optional<MappedWindow> MapWatch::waitForWindowOf(pid_t pid, Clock::time_point deadline)
 {
-    using std::chrono::duration_cast;
-    for (;;) {
-        while (XPending(m_display)) {
-            XEvent event;
-            XNextEvent(m_display, &event);
-            if (event.type == MapNotify && processOf(m_display, event.xmap.window) == pid)
-                return MappedWindow{event.xmap.window, Clock::now()};
-        }
-        const auto left = duration_cast<milliseconds>(deadline - Clock::now()).count();
-        if (left <= 0)
-            return std::nullopt;
-        pollfd watched{ConnectionNumber(m_display), POLLIN, 0};
-        poll(&watched, 1, static_cast<int>(left));
-    }
+    std::optional<MappedWindow> mapped;
+    handleEventsUntil(m_display, deadline, [&](const XEvent& event) {
+        if (event.type == MapNotify && processOf(m_display, event.xmap.window) == pid)
+            mapped = MappedWindow{event.xmap.window, Clock::now()};
+        return mapped.has_value();
+    });
+    return mapped;
 }
 
 } // namespace harness

@@ -6,6 +6,8 @@ struct _XDisplay;
 using Display = _XDisplay;
 struct _XImage;
 using XImage = _XImage;
+union _XEvent;
+using XEvent = _XEvent;
 
 namespace harness {
 

@@ -16,7 +16,7 @@ struct SampleKind {
     const char* keys; // those a sample of the kind may hold, separated by spaces
 };
 
-// Each kind and each program's role, from the list bench/report.py reads too.
+// Each kind, from the list bench/report.py reads too; the programs' roles are bench/run's.
 namespace sample {
 #define SAMPLE_KIND(id, keys) inline constexpr SampleKind id{#id, keys};
 #define PROGRAM(id, label)
@@ -24,13 +24,6 @@ namespace sample {
 #undef PROGRAM
 #undef SAMPLE_KIND
 } // namespace sample
-namespace role {
-#define SAMPLE_KIND(id, keys)
-#define PROGRAM(id, label) inline constexpr const char* id = #id;
-#include "bench/common/samples.def"
-#undef PROGRAM
-#undef SAMPLE_KIND
-} // namespace role
 
 // Writes one sample as a line of JSON on standard output, at once. Throws std::logic_error on a
 // key the list does not give its kind: the report would read past it.
@@ -43,13 +36,6 @@ inline void emitSample(const SampleKind& kind, QJsonObject fields)
                                    key.toStdString());
     fields.insert(QStringLiteral("kind"), QLatin1String(kind.name));
     std::puts(QJsonDocument(fields).toJson(QJsonDocument::Compact).constData());
-    std::fflush(stdout);
-}
-
-// Passes on the sample lines another program of the bench wrote.
-inline void relaySamples(const std::string& lines)
-{
-    std::fputs(lines.c_str(), stdout);
     std::fflush(stdout);
 }
 

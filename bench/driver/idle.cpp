@@ -1,11 +1,8 @@
 // Leaves the game alone and reads its CPU time from /proc before and after.
 
 #include "bench/common/samples.h"
-#include "bench/driver/layout.h"
 #include "bench/driver/parts.h"
-#include "harness/window_capture.h"
-#include "harness/x_input.h"
-#include "harness/x_windows.h"
+#include "tests/e2e/scene_view.h"
 
 #include <thread>
 
@@ -27,24 +24,18 @@ double cpuPercentOver(pid_t pid, int seconds)
 
 } // namespace
 
-void measureIdle(Screen& screen, const std::string& game, int seconds)
+void measureIdle(const harness::Desktop& desktop, int seconds)
 {
-    const ShownGame shown = startShown(screen, game);
-    if (!shown.window)
-        return;
-    const pid_t pid = shown.process->pid();
+    e2e::GameSession game(gameOn(desktop));
+    const pid_t pid = game.process().pid();
     // Start-up's own work is over well before this.
     std::this_thread::sleep_for(2s);
     const double hidden = cpuPercentOver(pid, seconds);
 
-    const QPoint origin = harness::rootGeometry(screen.display(), shown.window).topLeft();
-    harness::movePointer(screen.display(), origin + controlRect("civcheck").center());
-    harness::clickButton(screen.display());
-    harness::movePointer(screen.display(), kPointerAway);
+    game.clickAt(e2e::kCivilianCheckBox);
+    game.moveTo(desktop.parkingPoint());
     std::this_thread::sleep_for(1500ms);
-    const bool civilians = centreOfColour(harness::captureWindow(screen.display(), shown.window),
-                                          ownColour("civ1"), 100)
-                               .has_value();
+    const bool civilians = !e2e::civilianSpots(game.capture()).empty();
     std::this_thread::sleep_for(500ms);
     emitSample(sample::idle, {{"seconds", seconds},
                               {"hidden_percent", hidden},

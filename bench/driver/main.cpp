@@ -1,75 +1,43 @@
-// blastmap-bench-driver SETTINGS: measures Blastmap, the bare and the plain-Qt windows on a
-// private Xvfb of its own, and prints the raw samples; bench/run starts it and bench/report.py
-// reads them.
-#include "bench/common/samples.h"
-#include "bench/driver/layout.h"
+// blastmap-bench-driver PART ...: one part of the bench on a private X desktop of its own, its raw
+// samples on standard output; bench/run runs the parts in turn and bench/report.py reads them.
+//
+//   start-up ROUND ROLE PATH ...   times each start given, in order; a round below 0 warms the
+//                                  caches and is not counted
+//   marks ROUND ROLE PATH ...      the same with builds that print their start marks
+//   idle SECONDS                   the game left alone
+//   soak SECONDS                   the game played, its memory sampled
 #include "bench/driver/parts.h"
-#include "harness/x_input.h"
+#include "harness/x_desktop.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
+#include <algorithm>
 #include <cstdio>
 #include <exception>
-
-namespace {
-
-// A probe that runs the game in its own process and prints its samples.
-void runProbe(const bench::Screen& screen, const std::vector<std::string>& argv)
-{
-    std::fprintf(stderr, "running %s...\n", argv[0].c_str());
-    harness::ChildProcess probe(argv,
-                                screen.programOptions(harness::ChildProcess::Output::Capture));
-    const int status = probe.wait();
-    if (status != 0)
-        std::fprintf(stderr, "%s %s\n", argv[0].c_str(),
-                     harness::describeWaitStatus(status).c_str());
-    bench::relaySamples(probe.output());
-}
-
-} // namespace
+#include <string_view>
 
 int main(int argc, char** argv)
 try {
     // Qt's image readers find their plugins through the application.
     const QCoreApplication app(argc, argv);
-    // What to measure and for how long, as bench/run gives it: {"runs": 30, "idle_seconds": 30,
-    // "timer_seconds": 60, "presses": 50, "soak_seconds": 600, "only": [...], "compare": [...]}.
-    const QJsonObject settings = QJsonDocument::fromJson(argc > 1 ? argv[1] : "{}").object();
-    const auto number = [&](const char* name) { return settings[name].toInt(); };
-    const QJsonArray only = settings["only"].toArray();
-    const auto wants = [&](const char* part) { return only.empty() || only.contains(part); };
-
-    bench::Screen screen;
-    if (wants("startup")) {
-        std::vector<bench::Program> programs = {{bench::role::bare, BENCH_BARE},
-                                                {bench::role::plain, BENCH_PLAIN},
-                                                {bench::role::game, BENCH_GAME}};
-        // Another build compared goes by its path.
-        for (const QJsonValue path : settings["compare"].toArray())
-            programs.push_back({path.toString().toStdString(), path.toString().toStdString()});
-        harness::movePointer(screen.display(), bench::kPointerAway);
-        bench::measureStartUp(screen, programs, number("runs"));
+    const std::string_view part = argc > 2 ? argv[1] : "";
+    const std::vector<std::string> arguments(argv + std::min(argc, 2), argv + argc);
+    if (part != "start-up" && part != "marks" && part != "idle" && part != "soak") {
+        std::fputs("usage: blastmap-bench-driver start-up|marks ROUND ROLE PATH ... | "
+                   "idle|soak SECONDS\n",
+                   stderr);
+        return 2;
     }
-    if (wants("attribution")) {
-        harness::movePointer(screen.display(), bench::kPointerAway);
-        bench::attributeStartUp(
-            screen,
-            {{bench::role::bare, BENCH_BARE_MARKED}, {bench::role::game, BENCH_GAME_MARKED}},
-            number("runs"));
+    const harness::XDesktop desktop(QSize(1024, 768));
+    if (part == "idle") {
+        bench::measureIdle(desktop, std::stoi(arguments[0]));
+    } else if (part == "soak") {
+        bench::soak(desktop, std::stoi(arguments[0]));
+    } else {
+        std::vector<bench::Start> starts;
+        for (std::size_t i = 0; i + 2 < arguments.size(); i += 3)
+            starts.push_back({std::stoi(arguments[i]), arguments[i + 1], arguments[i + 2]});
+        bench::timeStarts(desktop, starts, part == "marks");
     }
-    if (wants("idle")) {
-        std::fprintf(stderr, "idle CPU...\n");
-        bench::measureIdle(screen, BENCH_GAME, number("idle_seconds"));
-    }
-    if (wants("timers")) {
-        harness::movePointer(screen.display(), bench::kPointerAway);
-        runProbe(screen, {BENCH_PROBE, "timers", std::to_string(number("timer_seconds"))});
-    }
-    if (wants("press"))
-        runProbe(screen, {BENCH_PROBE, "press", std::to_string(number("presses"))});
-    if (wants("soak"))
-        bench::soak(screen, BENCH_GAME, number("soak_seconds"));
     return 0;
 } catch (const std::exception& error) {
     std::fprintf(stderr, "blastmap-bench-driver: %s\n", error.what());

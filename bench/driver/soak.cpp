@@ -1,17 +1,12 @@
 // Plays the game for a long while as a player would, sampling its resident set.
 
 #include "bench/common/samples.h"
-#include "bench/driver/layout.h"
 #include "bench/driver/parts.h"
-#include "harness/window_actions.h"
-#include "harness/window_capture.h"
-#include "harness/x_input.h"
-#include "harness/x_windows.h"
+#include "tests/e2e/scene_view.h"
 
 #include <X11/keysym.h>
 #include <chrono>
 #include <cstdio>
-#include <optional>
 #include <random>
 #include <thread>
 #include <utility>
@@ -20,7 +15,6 @@ namespace bench {
 namespace {
 
 using harness::Clock;
-using harness::XWindow;
 using namespace std::chrono_literals;
 
 // What the player did.
@@ -32,14 +26,12 @@ struct Played {
 
 class Player {
 public:
-    Player(Display* display, XWindow window, pid_t pid, Played& figures)
-        : m_display(display)
-        , m_window(window)
-        , m_pid(pid)
-        , m_figures(figures)
-        , m_origin(harness::rootGeometry(display, window).topLeft())
+    explicit Player(const e2e::GameSession& game)
+        : m_game(game)
     {
     }
+
+    const Played& played() const { return m_played; }
 
     // One move of the player: dismisses an open box, closes a panel read long enough, or
     // presses something: mostly the target when it shows.
@@ -48,33 +40,30 @@ public:
         if (dismissBoxes())
             return;
         if (m_openPanel && --m_panelMovesLeft <= 0) {
-            press(controlRect(std::exchange(m_openPanel, nullptr)).center());
+            m_game.clickAt(std::exchange(m_openPanel, nullptr)->center());
             return;
         }
         const int roll = pick(0, 99);
-        static const QRgb colour = ownColour("Despot", {"Deboom"});
-        if (const auto target =
-                centreOfColour(harness::captureWindow(m_display, m_window), colour, 49);
-            target && roll < 70) {
-            press(*target);
-            ++m_figures.targetPresses;
+        if (const auto target = e2e::targetSpot(m_game.capture()); target && roll < 70) {
+            m_game.clickAt(QRect(*target, e2e::kTargetSize).center());
+            ++m_played.targetPresses;
             return;
         }
-        ++m_figures.otherPresses;
+        ++m_played.otherPresses;
         if (roll < 60) {
-            press(somewhere(openMap()));
+            m_game.clickAt(somewhere(e2e::kOpenMap));
         } else if (roll < 68) {
-            press(controlRect("civcheck").center());
+            m_game.clickAt(e2e::kCivilianCheckBox);
         } else if (roll < 80 && !m_openPanel) {
             // A panel pauses the target; the player reads it for a second or two.
-            m_openPanel = roll < 74 ? "Instructions" : "Credits";
+            m_openPanel = roll < 74 ? &e2e::kInstructionsButton : &e2e::kCreditsButton;
             m_panelMovesLeft = pick(4, 8);
-            press(controlRect(m_openPanel).center());
+            m_game.clickAt(m_openPanel->center());
         } else if (roll < 90) {
-            const QRect bar = controlRect("Diff");
-            press({pick(bar.left() + 2, bar.right() - 2), bar.center().y()});
+            const QRect& bar = e2e::kDifficultyBar;
+            m_game.clickAt({pick(bar.left() + 2, bar.right() - 2), bar.center().y()});
         } else {
-            harness::movePointer(m_display, m_origin + somewhere(openMap()));
+            m_game.moveTo(m_game.geometry().topLeft() + somewhere(e2e::kOpenMap));
         }
     }
 
@@ -85,57 +74,34 @@ private:
         return {pick(area.left(), area.right()), pick(area.top(), area.bottom())};
     }
 
-    void press(QPoint inWindow)
-    {
-        harness::movePointer(m_display, m_origin + inWindow);
-        harness::clickButton(m_display);
-    }
-
-    // A message box is any second window of the game's: Enter presses its OK, and a box that
-    // stays is asked to close.
+    // Enter presses an open box's OK, and a box that stays is asked to close.
     bool dismissBoxes()
     {
-        auto boxes = otherWindows();
-        if (boxes.empty())
+        if (m_game.messageBoxes().empty())
             return false;
-        harness::tapKey(m_display, XK_Return);
+        m_game.tapKey(XK_Return);
         std::this_thread::sleep_for(150ms);
-        for (XWindow box : otherWindows())
-            harness::sendDeleteWindow(m_display, box);
-        ++m_figures.boxesDismissed;
+        for (const e2e::GameWindowId box : m_game.messageBoxes())
+            m_game.desktop().requestClose({box, {}});
+        ++m_played.boxesDismissed;
         return true;
     }
 
-    std::vector<XWindow> otherWindows()
-    {
-        std::vector<XWindow> others;
-        for (XWindow window : harness::shownWindowsOf(m_display, m_pid))
-            if (window != m_window)
-                others.push_back(window);
-        return others;
-    }
-
-    Display* m_display;
-    XWindow m_window;
-    pid_t m_pid;
-    Played& m_figures;
-    QPoint m_origin;
+    const e2e::GameSession& m_game;
+    Played m_played;
     std::mt19937 m_chance{2024};
-    const char* m_openPanel = nullptr;
+    const QRect* m_openPanel = nullptr; // the button that opened it
     int m_panelMovesLeft = 0;
 };
 
 } // namespace
 
-void soak(Screen& screen, const std::string& game, int seconds)
+void soak(const harness::Desktop& desktop, int seconds)
 {
-    const ShownGame shown = startShown(screen, game);
-    if (!shown.window)
-        return;
-    const pid_t pid = shown.process->pid();
-    Played played;
-    Player player(screen.display(), shown.window, pid, played);
-    const Clock::time_point first = shown.process->startedAt() + 1500ms;
+    e2e::GameSession game(gameOn(desktop));
+    const pid_t pid = game.process().pid();
+    Player player(game);
+    const Clock::time_point first = game.launchedAt() + 1500ms;
     const Clock::time_point end = first + std::chrono::seconds(seconds);
     Clock::time_point nextSample = first;
     std::this_thread::sleep_until(first);
@@ -154,12 +120,12 @@ void soak(Screen& screen, const std::string& game, int seconds)
         std::this_thread::sleep_for(250ms);
     }
     std::fprintf(stderr, "\n");
-    emitSample(sample::play,
-               {{"seconds", seconds},
-                {"target_presses", played.targetPresses},
-                {"other_presses", played.otherPresses},
-                {"boxes_dismissed", played.boxesDismissed},
-                {"survived", !harness::shownWindowsOf(screen.display(), pid).empty()}});
+    const Played& played = player.played();
+    emitSample(sample::play, {{"seconds", seconds},
+                              {"target_presses", played.targetPresses},
+                              {"other_presses", played.otherPresses},
+                              {"boxes_dismissed", played.boxesDismissed},
+                              {"survived", game.anyWindowShows()}});
 }
 
 } // namespace bench

@@ -1,18 +1,20 @@
 // Starts each program, watches for its window, its first row of map and every frame it shows
 // after, and samples it.
 #include "bench/common/samples.h"
-#include "bench/driver/layout.h"
 #include "bench/driver/parts.h"
+#include "harness/child_process.h"
+#include "harness/map_watch.h"
 #include "harness/window_capture.h"
-#include "harness/x_input.h"
+#include "harness/x_events.h"
+#include "tests/e2e/pictures.h"
+#include "tests/e2e/scene_view.h"
 
-#include <QJsonArray>
 #include <QScopeGuard>
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 #include <csignal>
 #include <cstdio>
-#include <poll.h>
+#include <optional>
 #include <stdexcept>
 #include <thread>
 
@@ -24,69 +26,40 @@ using harness::XWindow;
 using Output = harness::ChildProcess::Output;
 using namespace std::chrono_literals;
 
-// All but a few pixels alike: the window's scaling may round a column differently.
-bool nearlyEqual(const QImage& seen, const std::vector<std::uint32_t>& map)
+// A row through the middle of the open map: it crosses the map whole, and no control lies on it
+// when the window first shows.
+const QRect kMapRow(e2e::kMapArea.left(), e2e::kOpenMap.center().y(), e2e::kMapArea.width(), 1);
+
+// Whether the window shows the map on that row: all but a few pixels alike, as the window's
+// scaling may round a column differently.
+bool showsMapRow(Display* display, XWindow window)
 {
-    if (seen.isNull() || static_cast<std::size_t>(seen.width()) != map.size())
-        return false;
-    const auto* line = reinterpret_cast<const QRgb*>(seen.constScanLine(0));
-    std::size_t alike = 0;
-    for (std::size_t i = 0; i < map.size(); ++i)
-        alike += (line[i] & 0xffffff) == map[i];
-    return alike * 50 >= map.size() * 49;
+    static const QImage expected =
+        e2e::gamePictures().map.copy(kMapRow.translated(-e2e::kMapArea.topLeft()));
+    const QImage seen = harness::captureArea(display, window, kMapRow);
+    return !seen.isNull() &&
+           e2e::differingPixels(seen, expected, expected.rect()) * 50 <= expected.width();
 }
 
-bool waitForRow(Screen& screen, XWindow window, const MapRow& expected, Clock::time_point deadline)
-{
-    const QRect row(0, expected.y, static_cast<int>(expected.pixels.size()), 1);
-    return harness::waitUntilDeadline(
-        deadline,
-        [&] {
-            return nearlyEqual(harness::captureArea(screen.display(), window, row),
-                               expected.pixels);
-        },
-        // Often enough for a fine figure, seldom enough to leave the server to the program.
-        200us);
-}
+// The moments one start of a program reached, in ms from its spawn: its window's map, the map's
+// row on it, and the first frame that equals the one the window shows 1.5 s after the spawn.
+struct StartTimes {
+    double mappedMs = 0;
+    double shownMs = 0;
+    double wholeMs = 0;
+};
 
-QJsonArray rolesOf(const std::vector<Program>& programs)
-{
-    QJsonArray roles;
-    for (const Program& program : programs)
-        roles.append(QString::fromStdString(program.role));
-    return roles;
-}
-
-// Starts each program once a round, each round in a rotated order; `first` may be below 0 for
-// rounds that are not counted.
-template <class Start>
-void inRounds(const std::vector<Program>& programs, int first, int runs, const char* what,
-              Start start)
-{
-    for (int round = first; round < runs; ++round) {
-        for (std::size_t i = 0; i < programs.size(); ++i) {
-            start(programs[(i + static_cast<std::size_t>(round - first)) % programs.size()], round);
-            // Lets the server forget the last window before the next program starts.
-            std::this_thread::sleep_for(150ms);
-        }
-        std::fprintf(stderr, "\r%s round %d of %d", what, round + 1, runs);
-    }
-    std::fprintf(stderr, "\n");
-}
-
-} // namespace
-
-std::optional<StartTimes> timeOneStart(Screen& screen, harness::ChildProcess& child,
-                                       const MapRow& expected)
+// Times the window of a program just started until 1.5 s after its spawn, and returns with the
+// program still running, for the caller to look at it; nothing if it never showed the map.
+std::optional<StartTimes> timeOneStart(Display* display, harness::MapWatch& maps,
+                                       const harness::ChildProcess& child)
 {
     const Clock::time_point deadline = child.startedAt() + 20s;
-    const std::optional<harness::MappedWindow> mapped =
-        screen.maps().waitForWindowOf(child.pid(), deadline);
+    const std::optional<harness::MappedWindow> mapped = maps.waitForWindowOf(child.pid(), deadline);
     if (!mapped)
         return std::nullopt;
     // Every change of the window's pixels, as the server reports it through DAMAGE: one report
     // each time its damage goes from none to some, and subtracting the damage rearms it.
-    Display* display = screen.display();
     int eventBase = 0;
     int errorBase = 0;
     if (!XDamageQueryExtension(display, &eventBase, &errorBase))
@@ -97,7 +70,9 @@ std::optional<StartTimes> timeOneStart(Screen& screen, harness::ChildProcess& ch
         XSync(display, False);
     });
     XSync(display, False);
-    if (!waitForRow(screen, mapped->window, expected, deadline))
+    // Often enough for a fine figure, seldom enough to leave the server to the program.
+    if (!harness::waitUntilDeadline(
+            deadline, [&] { return showsMapRow(display, mapped->window); }, 200us))
         return std::nullopt;
     const Clock::time_point shown = Clock::now();
 
@@ -122,23 +97,14 @@ std::optional<StartTimes> timeOneStart(Screen& screen, harness::ChildProcess& ch
     while (XPending(display))
         XNextEvent(display, &event);
     capture(shown);
-    const Clock::time_point until = child.startedAt() + 1500ms;
-    for (;;) {
-        while (XPending(display)) {
-            XNextEvent(display, &event);
-            if (event.type != eventBase + XDamageNotify)
-                continue;
+    harness::handleEventsUntil(display, child.startedAt() + 1500ms, [&](const XEvent& report) {
+        if (report.type == eventBase + XDamageNotify) {
             const Clock::time_point reported = Clock::now();
             rearm();
             capture(reported);
         }
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now());
-        if (left.count() <= 0)
-            break;
-        pollfd watched{ConnectionNumber(display), POLLIN, 0};
-        poll(&watched, 1, static_cast<int>(left.count()));
-    }
+        return false;
+    });
     // Whatever a report still on its way would show.
     capture(Clock::now());
     if (frame.isNull())
@@ -149,85 +115,57 @@ std::optional<StartTimes> timeOneStart(Screen& screen, harness::ChildProcess& ch
     return StartTimes{fromSpawn(mapped->seenAt), fromSpawn(shown), fromSpawn(frameSince)};
 }
 
-MapRow expectedMapRow()
-{
-    // A row through the middle of the open map crosses it whole, and no control lies on it when
-    // the window first shows. Converted before it is scaled, as a pixmap is.
-    const QImage map =
-        QImage(controlPicture("Iraq"))
-            .convertToFormat(QImage::Format_RGB32)
-            .scaled(controlRect("Iraq").size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    MapRow row{openMap().center().y() - controlRect("Iraq").top(), {}};
-    for (int x = 0; x < map.width(); ++x)
-        row.pixels.push_back(map.pixel(x, row.y) & 0xffffff);
-    return row;
-}
+} // namespace
 
-ShownGame startShown(Screen& screen, const std::string& game)
+void timeStarts(const harness::Desktop& desktop, const std::vector<Start>& starts, bool marked)
 {
-    harness::movePointer(screen.display(), kPointerAway);
-    screen.maps().forgetEarlier();
-    ShownGame shown;
-    shown.process = std::make_unique<harness::ChildProcess>(std::vector<std::string>{game},
-                                                            screen.programOptions(Output::Discard));
-    const Clock::time_point deadline = Clock::now() + 20s;
-    const std::optional<harness::MappedWindow> mapped =
-        screen.maps().waitForWindowOf(shown.process->pid(), deadline);
-    if (mapped && waitForRow(screen, mapped->window, expectedMapRow(), deadline))
-        shown.window = mapped->window;
-    return shown;
-}
-
-void measureStartUp(Screen& screen, const std::vector<Program>& programs, int runs)
-{
-    emitSample(sample::startup, {{"programs", rolesOf(programs)}, {"runs", runs}});
-    const MapRow expected = expectedMapRow();
-    // The round before the first warms the caches.
-    inRounds(programs, -1, runs, "start-up:", [&](const Program& program, int round) {
-        screen.maps().forgetEarlier();
-        harness::ChildProcess child({program.path}, screen.programOptions(Output::Discard));
-        const std::optional<StartTimes> times = timeOneStart(screen, child, expected);
-        QJsonObject fields{{"program", QString::fromStdString(program.role)}, {"round", round}};
+    Display* display = desktop.display();
+    harness::MapWatch maps(display);
+    desktop.moveTo(desktop.parkingPoint());
+    harness::ChildProcess::Options options;
+    options.environment = desktop.clientEnvironment();
+    // A marked build prints its marks, and what it says on standard error shows; what the
+    // others print is of no interest.
+    options.output = marked ? Output::Capture : Output::Discard;
+    options.errors = marked ? Output::Inherit : Output::Discard;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        maps.forgetEarlier();
+        harness::ChildProcess child({starts[i].path}, options);
+        const std::optional<StartTimes> times = timeOneStart(display, maps, child);
+        QJsonObject fields{{"program", QString::fromStdString(starts[i].role)}};
         if (times) {
             fields["mapped_ms"] = times->mappedMs;
-            fields["shown_ms"] = times->shownMs;
             fields["whole_ms"] = times->wholeMs;
-            fields["rss_kib"] = static_cast<double>(residentKiB(child.pid()));
         }
-        // Ended at once: SIGTERM runs no handler in these programs, so this is the start's CPU.
-        child.terminate(5s);
-        if (times)
-            fields["cpu_ms"] = child.cpuSeconds() * 1000;
-        else
-            fields["failed"] = true;
-        if (round >= 0)
-            emitSample(sample::start, fields);
-    });
-}
-
-void attributeStartUp(Screen& screen, const std::vector<Program>& programs, int runs)
-{
-    QJsonArray paths;
-    for (const Program& program : programs)
-        paths.append(QString::fromStdString(program.path));
-    emitSample(sample::attribution, {{"programs", rolesOf(programs)}, {"paths", paths}});
-    const MapRow expected = expectedMapRow();
-    inRounds(programs, 0, runs, "attribution: timed", [&](const Program& program, int) {
-        screen.maps().forgetEarlier();
-        harness::ChildProcess child({program.path}, screen.programOptions(Output::Capture));
-        const std::optional<StartTimes> times = timeOneStart(screen, child, expected);
-        child.sendSignal(SIGTERM);
-        child.wait();
-        // The marks are on the monotonic clock, which the driver's steady clock shares: the
-        // report sets them against the spawn.
-        const auto spawnNs = std::chrono::nanoseconds(child.startedAt().time_since_epoch());
-        if (times)
-            emitSample(sample::marks, {{"program", QString::fromStdString(program.role)},
-                                       {"spawn_ns", static_cast<double>(spawnNs.count())},
-                                       {"mapped_ms", times->mappedMs},
-                                       {"whole_ms", times->wholeMs},
-                                       {"printed", QString::fromStdString(child.output())}});
-    });
+        if (marked) {
+            child.sendSignal(SIGTERM);
+            child.wait();
+            // The marks are on the monotonic clock, which the driver's steady clock shares: the
+            // report sets them against the spawn.
+            const auto spawn = std::chrono::nanoseconds(child.startedAt().time_since_epoch());
+            fields["spawn_ns"] = static_cast<double>(spawn.count());
+            fields["printed"] = QString::fromStdString(child.output());
+        } else {
+            fields["round"] = starts[i].round;
+            if (times) {
+                fields["shown_ms"] = times->shownMs;
+                fields["rss_kib"] = static_cast<double>(residentKiB(child.pid()));
+            }
+            // Ended at once: SIGTERM runs no handler in these programs, so this is the start's CPU.
+            child.terminate(5s);
+            if (times)
+                fields["cpu_ms"] = child.cpuSeconds() * 1000;
+            else
+                fields["failed"] = true;
+        }
+        if (starts[i].round >= 0 && (times || !marked))
+            emitSample(marked ? sample::marks : sample::start, fields);
+        // Lets the server forget the last window before the next program starts.
+        std::this_thread::sleep_for(150ms);
+        std::fprintf(stderr, "\r%s: start %zu of %zu", marked ? "attribution" : "start-up", i + 1,
+                     starts.size());
+    }
+    std::fprintf(stderr, "\n");
 }
 
 } // namespace bench

@@ -23,16 +23,17 @@ namespace {
 constexpr double kSettleMs = 120;
 // Between moving the pointer and pressing, so that the move's own events are handled.
 constexpr double kAimMs = 40;
+// Trials of each kind before those counted, marked cold.
+constexpr int kWarmUp = 3;
 
 class PressTrials {
 public:
     PressTrials(WatchedApplication& app, game::Form1& form, const RecordingServices& services,
-                int presses, int warmUp)
+                int presses)
         : m_app(app)
         , m_form(form)
         , m_services(services)
         , m_presses(presses)
-        , m_warmUp(warmUp)
     {
         if (!harness::hasXTest(m_pointer.display()))
             throw std::runtime_error("the X server has no XTest");
@@ -86,39 +87,25 @@ private:
         return widget->mapToGlobal(widget->rect().center());
     }
 
-    static bool boxOpen()
-    {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (qobject_cast<QMessageBox*>(widget) && widget->isVisible())
-                return true;
-        return false;
-    }
-
-    static void closeBox()
+    // The message box the game shows, if one is open.
+    static QMessageBox* openBox()
     {
         for (QWidget* widget : QApplication::topLevelWidgets())
             if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
-                box->done(QMessageBox::Ok);
+                return box;
+        return nullptr;
     }
 
     void poll()
     {
         const Clock::time_point now = Clock::now();
-        if (m_step <= Step::WaitBoxClosed)
-            pollTarget(now);
-        else
-            pollMap(now);
-    }
-
-    void pollTarget(Clock::time_point now)
-    {
         switch (m_step) {
         case Step::WaitTarget: {
-            if (m_hitTrials >= m_presses + m_warmUp) {
+            if (m_hitTrials >= m_presses + kWarmUp) {
                 go(Step::PauseTarget);
                 return;
             }
-            if (!m_form.Despot.visible() || m_form.Deboom.visible() || boxOpen()) {
+            if (!m_form.Despot.visible() || m_form.Deboom.visible() || openBox()) {
                 m_targetAt = QPoint(-1, -1);
                 return;
             }
@@ -152,7 +139,7 @@ private:
                 m_app.disarm();
                 m_samples.push_back(
                     {&sample::hit,
-                     {{"cold", m_hitTrials++ < m_warmUp},
+                     {{"cold", m_hitTrials++ < kWarmUp},
                       {"from_arrival_ms",
                        harness::millisecondsBetween(*m_app.pressArrived(), *painted)},
                       {"from_send_ms", harness::millisecondsBetween(m_sent, *painted)}}});
@@ -161,27 +148,20 @@ private:
                 harness::releaseButton(m_pointer.display());
                 m_app.disarm();
                 ++m_misses;
-                go(boxOpen() ? Step::CloseBox : Step::WaitTarget);
+                go(openBox() ? Step::CloseBox : Step::WaitTarget);
             }
             return;
         case Step::CloseBox:
             if (sinceStep(now) >= 30) {
-                closeBox();
+                if (QMessageBox* box = openBox())
+                    box->done(QMessageBox::Ok);
                 go(Step::WaitBoxClosed);
             }
             return;
         case Step::WaitBoxClosed:
-            if (!boxOpen() && !m_form.Deboom.visible())
+            if (!openBox() && !m_form.Deboom.visible())
                 go(Step::WaitTarget);
             return;
-        default:
-            return;
-        }
-    }
-
-    void pollMap(Clock::time_point now)
-    {
-        switch (m_step) {
         case Step::PauseTarget:
             // The instructions panel pauses the target, so that no press lands on it.
             harness::movePointer(m_pointer.display(), centreOf(m_form.Instructions));
@@ -195,7 +175,7 @@ private:
                 go(Step::PauseTarget);
             return;
         case Step::WaitQuiet: {
-            if (m_mapTrials >= m_presses + m_warmUp) {
+            if (m_mapTrials >= m_presses + kWarmUp) {
                 go(Step::Finish);
                 return;
             }
@@ -240,7 +220,7 @@ private:
                 m_app.disarm();
                 m_samples.push_back(
                     {&sample::boom,
-                     {{"cold", m_mapTrials++ < m_warmUp},
+                     {{"cold", m_mapTrials++ < kWarmUp},
                       {"handled_ms", harness::millisecondsBetween(*arrived, *m_app.pressHandled())},
                       {"from_tick_ms",
                        harness::millisecondsBetween(ticks.back().arrived, *painted)},
@@ -257,8 +237,6 @@ private:
             m_poll.stop();
             platform::qt::windowOf(m_form)->close();
             return;
-        default:
-            return;
         }
     }
 
@@ -270,7 +248,6 @@ private:
     QTimer m_poll;
     std::mt19937 m_chance{11};
     const int m_presses;
-    const int m_warmUp;
 
     Step m_step = Step::WaitTarget;
     Clock::time_point m_stepStart;
@@ -289,8 +266,7 @@ private:
 int pressThroughX(WatchedApplication& app, game::Form1& form, const RecordingServices& services,
                   int presses)
 {
-    constexpr int kWarmUp = 3;
-    PressTrials trials(app, form, services, presses, kWarmUp);
+    PressTrials trials(app, form, services, presses);
     QTimer::singleShot(500, platform::qt::windowOf(form), [&] { trials.start(); });
     bool timedOut = false;
     QTimer::singleShot(600'000, platform::qt::windowOf(form), [&] {

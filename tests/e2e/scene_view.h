@@ -45,6 +45,12 @@ inline const QRect kCreditsPanel = harness::controlRect(scene::form1Design(), "C
 inline const QRect kInstructionsPanel = harness::controlRect(scene::form1Design(), "Inst");
 inline const QRect kDifficultyBar = harness::controlRect(scene::form1Design(), "Diff");
 inline const QRect kDifficultyLabel = harness::controlRect(scene::form1Design(), "Difficulty");
+// The map where no control lies when the window first shows: left of the buttons, below them
+// and above the check box, a few pixels in from each.
+inline const QRect kOpenMap =
+    QRect(QPoint(kMapArea.left(), kInstructionsButton.united(kCreditsButton).bottom()),
+          QPoint(kInstructionsButton.united(kCreditsButton).left(), kCivilianCheckBoxArea.top()))
+        .adjusted(5, 5, -5, -5);
 
 // The embedded pictures, decoded once.
 struct GamePictures {
