@@ -1,0 +1,272 @@
+// Prepares a wine prefix of the desktop's own and finds wine's X windows by their process, title
+// and the frame wine draws in them.
+#include "harness/wine_desktop.h"
+
+#include "harness/child_process.h"
+#include "harness/window_actions.h"
+#include "harness/window_capture.h"
+#include "harness/x_desktop.h"
+#include "harness/x_windows.h"
+#include "harness/xvfb_server.h"
+
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace harness {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The 64-bit loader and server: Debian's wrappers say on every start that the 32-bit wine is
+// missing.
+constexpr const char* kWineLoader = "/usr/lib/wine/wine64";
+constexpr const char* kWineServer = "/usr/lib/wine/wineserver64";
+constexpr const char* kWineFonts = "/usr/share/wine/fonts";
+constexpr milliseconds kPrefixTimeout{120000};
+constexpr milliseconds kServerTimeout{30000};
+
+// The Motif decorations that wine sets from a window's style, although no window manager reads
+// them here: wine draws the frame they describe into the X window itself.
+constexpr unsigned long kMotifDecorations = 1u << 1;
+constexpr unsigned long kBorder = 1u << 1;
+constexpr unsigned long kResizeHandles = 1u << 2;
+constexpr unsigned long kTitle = 1u << 3;
+// Wine's frame metrics at 96 dots per inch: the fixed and the sizing frame, and the caption with
+// its line below.
+constexpr int kFixedFrame = 3;
+constexpr int kSizingFrame = 4;
+constexpr int kCaption = 19;
+
+struct Frame {
+    int side = 0;
+    int top = 0;
+};
+
+Frame frameOf(Display* display, XWindow window)
+{
+    const std::vector<unsigned long> hints =
+        longProperty(display, window, "_MOTIF_WM_HINTS", "_MOTIF_WM_HINTS");
+    if (hints.size() < 3 || !(hints[0] & kMotifDecorations))
+        return {};
+    const unsigned long decorations = hints[2];
+    Frame frame;
+    if (decorations & kResizeHandles)
+        frame.side = kSizingFrame;
+    else if (decorations & kBorder)
+        frame.side = kFixedFrame;
+    frame.top = frame.side + ((decorations & kTitle) ? kCaption : 0);
+    return frame;
+}
+
+// The parent of a process, from /proc; 0 once it is gone.
+pid_t parentOf(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    // pid (command) state ppid ...: the command may hold spaces and parentheses.
+    const std::size_t end = line.rfind(')');
+    if (end == std::string::npos)
+        return 0;
+    std::istringstream rest(line.substr(end + 1));
+    std::string state;
+    pid_t parent = 0;
+    rest >> state >> parent;
+    return parent;
+}
+
+// Whether the process is the program or was started under it: a loader or a runner may start
+// the Windows program as a child of its own.
+bool startedBy(pid_t process, pid_t program)
+{
+    for (pid_t pid = process; pid > 1; pid = parentOf(pid))
+        if (pid == program)
+            return true;
+    return false;
+}
+
+void run(const std::vector<std::string>& command, const std::vector<std::string>& environment,
+         milliseconds timeout)
+{
+    ChildProcess::Options options;
+    options.environment = environment;
+    options.output = ChildProcess::Output::Capture;
+    options.errors = ChildProcess::Output::Capture;
+    ChildProcess child(command, options);
+    const std::optional<int> status = child.waitForExit(timeout);
+    if (!status || *status != 0)
+        throw std::runtime_error(command.front() + " " + command.back() + " " +
+                                 (status ? describeWaitStatus(*status) : "did not end in time") +
+                                 ": " + child.errors());
+}
+
+// Held for as long as it lives: one test makes a missing template while the others wait.
+class FileLock {
+public:
+    explicit FileLock(const fs::path& path)
+        : m_fd(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
+    {
+        if (m_fd < 0 || flock(m_fd, LOCK_EX) != 0)
+            throw std::runtime_error("cannot lock " + path.string());
+    }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    ~FileLock() { close(m_fd); }
+
+private:
+    int m_fd;
+};
+
+// A fresh prefix: no window manager to wait for when a window goes (wine waits 2 s for one
+// otherwise), wine's own fonts where its programs look for them, and the registry on disk once the
+// server that boots it has ended.
+void makePrefix(const fs::path& prefix, const std::vector<std::string>& environment)
+{
+    const std::string loader = kWineLoader;
+    const fs::path making = prefix.string() + ".making";
+    fs::remove_all(making);
+    std::vector<std::string> variables = environment;
+    variables.push_back("WINEPREFIX=" + making.string());
+    run({loader, "wineboot", "--init"}, variables, kPrefixTimeout);
+    run({loader, "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/d", "N",
+         "/f"},
+        variables, kPrefixTimeout);
+    run({kWineServer, "--wait"}, variables, kPrefixTimeout);
+    for (const fs::directory_entry& font : fs::directory_iterator(kWineFonts))
+        if (font.path().extension() == ".ttf" || font.path().extension() == ".ttc")
+            fs::copy_file(font.path(), making / "drive_c/windows/Fonts" / font.path().filename(),
+                          fs::copy_options::overwrite_existing);
+    fs::rename(making, prefix);
+}
+
+// A copy that shares the template's system libraries, which nothing writes but an update of
+// wine: the rest is a tenth of the prefix.
+void copyPrefix(const fs::path& from, const fs::path& to)
+{
+    const std::string libraries = "drive_c/windows/system32/";
+    fs::create_directory(to);
+    // Links are copied as links: the prefix's drive letters point at / and at its drive_c.
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(from)) {
+        const fs::path relative = entry.path().lexically_relative(from);
+        if (entry.is_symlink())
+            fs::copy_symlink(entry.path(), to / relative);
+        else if (entry.is_directory())
+            fs::create_directory(to / relative);
+        else if (relative.string().starts_with(libraries))
+            fs::create_hard_link(entry.path(), to / relative);
+        else
+            fs::copy_file(entry.path(), to / relative);
+    }
+}
+
+fs::path makeOwnDirectory()
+{
+    std::string pattern = (fs::temp_directory_path() / "harness-wine-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a directory for a wine prefix");
+    return pattern;
+}
+
+} // namespace
+
+WineDesktop::WineDesktop(QSize screen, Setup setup)
+    : m_x(std::make_unique<XDesktop>(screen))
+    , m_setup(std::move(setup))
+{
+    // No offer to install wine's .NET and browser engine while the prefix boots.
+    const std::vector<std::string> bootEnvironment = {
+        m_x->server().displayVariable(), "WINEDEBUG=-all", "WINEDLLOVERRIDES=mscoree,mshtml="};
+    {
+        const FileLock lock(m_setup.templatePrefix.string() + ".lock");
+        if (!fs::exists(m_setup.templatePrefix))
+            makePrefix(m_setup.templatePrefix, bootEnvironment);
+    }
+    m_prefix = makeOwnDirectory() / "prefix";
+    try {
+        copyPrefix(m_setup.templatePrefix, m_prefix);
+        ChildProcess::Options options;
+        options.environment = clientEnvironment();
+        options.output = ChildProcess::Output::Discard;
+        options.errors = ChildProcess::Output::Discard;
+        options.deathSignal = SIGTERM;
+        // In the foreground, as a child of this process; up until the desktop ends.
+        m_wineServer = std::make_unique<ChildProcess>(
+            std::vector<std::string>{kWineServer, "--foreground", "--persistent"}, options);
+    } catch (...) {
+        std::error_code ignored;
+        fs::remove_all(m_prefix.parent_path(), ignored);
+        throw;
+    }
+}
+
+WineDesktop::~WineDesktop()
+{
+    try {
+        run({kWineServer, "--kill"}, clientEnvironment(), kServerTimeout);
+    } catch (const std::exception&) {
+        // The server ends below all the same.
+    }
+    m_wineServer->terminate(kServerTimeout);
+    std::error_code ignored;
+    fs::remove_all(m_prefix.parent_path(), ignored);
+}
+
+const XvfbServer& WineDesktop::server() const { return m_x->server(); }
+
+std::vector<std::string> WineDesktop::clientEnvironment() const
+{
+    // Wine's own notes on standard error would bury the program's.
+    return {m_x->server().displayVariable(), "WINEPREFIX=" + m_prefix.string(), "WINEDEBUG=-all",
+            "WINEDLLOVERRIDES=mscoree,mshtml="};
+}
+
+std::vector<std::string> WineDesktop::launchCommand(std::vector<std::string> program) const
+{
+    std::vector<std::string> command = m_setup.loader;
+    command.insert(command.end(), program.begin(), program.end());
+    return command;
+}
+
+std::vector<TopLevel> WineDesktop::topLevels(pid_t program, const std::string& title) const
+{
+    std::vector<TopLevel> found;
+    // Every wine process has a hidden window of the same class, and wine's own processes have
+    // windows too: only the program's shown ones count.
+    for (XWindow window : topLevelWindows(display())) {
+        if (!isViewable(display(), window) || windowName(display(), window) != title)
+            continue;
+        const std::optional<pid_t> owner = processOf(display(), window);
+        if (!owner || !startedBy(*owner, program))
+            continue;
+        const Frame frame = frameOf(display(), window);
+        found.push_back({window, rootGeometry(display(), window)
+                                     .adjusted(frame.side, frame.top, -frame.side, -frame.side)});
+    }
+    return found;
+}
+
+QImage WineDesktop::capture(const TopLevel& window, const QRect& area) const
+{
+    const QRect whole = rootGeometry(display(), window.id);
+    if (whole.isEmpty())
+        return {};
+    return captureArea(display(), window.id,
+                       area.translated(window.clientArea.topLeft() - whole.topLeft()));
+}
+
+void WineDesktop::moveTo(QPoint rootPoint) const { m_x->moveTo(rootPoint); }
+
+void WineDesktop::clickAt(QPoint rootPoint) const { m_x->clickAt(rootPoint); }
+
+void WineDesktop::requestClose(const TopLevel& window) const
+{
+    sendDeleteWindow(display(), window.id);
+}
+
+QPoint WineDesktop::parkingPoint() const { return m_x->parkingPoint(); }
+
+} // namespace harness
