@@ -1,5 +1,6 @@
 // WM_DELETE_WINDOW, SIGTERM, SIGHUP and SIGINT end the game with status 0 whatever is going on in
 // it.
+#include "tests/e2e/chosen_desktop.h"
 #include "tests/e2e/game_test.h"
 #include "tests/e2e/pictures.h"
 #include "tests/e2e/play_steps.h"
@@ -60,7 +61,15 @@ const SignalCase kSignalCases[] = {
 
 std::ostream& operator<<(std::ostream& out, const SignalCase& signal) { return out << signal.name; }
 
-class SignalClosingTest : public GameTest, public ::testing::WithParamInterface<SignalCase> {};
+class SignalClosingTest : public GameTest, public ::testing::WithParamInterface<SignalCase> {
+protected:
+    void SetUp() override
+    {
+        if (!chosenDesktopTraits().programsTakeSignals)
+            GTEST_SKIP() << "the desktop's programs take no POSIX signals";
+        GameTest::SetUp();
+    }
+};
 
 TEST_P(SignalClosingTest, ClosesTheWindowAndExitsWithStatusZero)
 {
