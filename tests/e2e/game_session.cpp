@@ -67,7 +67,10 @@ GameSession::GameSession(const Options& options)
             milliseconds(50)))
         throw std::runtime_error("the game window never showed the map");
     if (!m_game->running())
-        throw std::runtime_error("the game ended before its window showed");
+        throw std::runtime_error(
+            "the game " + harness::describeWaitStatus(*m_game->waitForExit(milliseconds(0))) +
+            " before its window showed; its standard error, the last lines:\n" +
+            lastLines(m_game->errors(), kLinesReported));
 }
 
 GameSession::~GameSession() = default;
