@@ -24,14 +24,14 @@ QImage withAlpha(const Sprite& sprite)
     return argb;
 }
 
-} // namespace
-
-QByteArray encodeIcon(const QList<Sprite>& images, const QString& icotool)
+// Runs icotool --create on the images with the further arguments, and reads what it wrote.
+QByteArray create(const QList<Sprite>& images, const QStringList& options, const QString& icotool)
 {
     QTemporaryDir work;
     if (!work.isValid())
         throw std::runtime_error("icon: cannot make a temporary folder");
-    QStringList arguments{"--create", "--bit-depth=4", "--output=" + work.filePath("icon.ico")};
+    QStringList arguments{"--create", "--bit-depth=4", "--output=" + work.filePath("icon")};
+    arguments << options;
     for (int i = 0; i < images.size(); ++i) {
         QString png = work.filePath(QString("image%1.png").arg(i));
         if (!withAlpha(images[i]).save(png, "PNG"))
@@ -48,10 +48,25 @@ QByteArray encodeIcon(const QList<Sprite>& images, const QString& icotool)
                                  " failed: " + process.errorString().toStdString() + " " +
                                  process.readAll().toStdString());
 
-    QFile icon(work.filePath("icon.ico"));
+    QFile icon(work.filePath("icon"));
     if (!icon.open(QIODevice::ReadOnly))
         throw std::runtime_error("icon: icotool wrote no file");
     return icon.readAll();
+}
+
+} // namespace
+
+QByteArray encodeIcon(const QList<Sprite>& images, const QString& icotool)
+{
+    return create(images, {}, icotool);
+}
+
+QByteArray encodeCursor(const QList<Sprite>& images, QPoint hotSpot, const QString& icotool)
+{
+    return create(images,
+                  {"--cursor", QString("--hotspot-x=%1").arg(hotSpot.x()),
+                   QString("--hotspot-y=%1").arg(hotSpot.y())},
+                  icotool);
 }
 
 } // namespace assetgen

@@ -76,9 +76,12 @@ int main(int argc, char** argv)
         writeGif(folder, "explosion1.gif", assetgen::drawExplosion(0));
         writeGif(folder, "explosion2.gif", assetgen::drawExplosion(1));
 
-        writeFile(folder, "dart.ico",
-                  assetgen::encodeIcon({assetgen::drawDart(32), assetgen::drawDart(16)},
-                                       QStringLiteral(BLASTMAP_ICOTOOL)));
+        const QList<assetgen::Sprite> dart{assetgen::drawDart(32), assetgen::drawDart(16)};
+        writeFile(folder, "dart.ico", assetgen::encodeIcon(dart, QStringLiteral(BLASTMAP_ICOTOOL)));
+        // The same dart as a Windows pointer, whose hot spot is the dart's tip: the top-left
+        // pixel of each image, where the design puts the pointer's hot spot too.
+        writeFile(folder, "dart.cur",
+                  assetgen::encodeCursor(dart, QPoint(0, 0), QStringLiteral(BLASTMAP_ICOTOOL)));
 
         // Not embedded: installed for desktop menus (packaging/).
         for (int size : assetgen::appIconSizes())
