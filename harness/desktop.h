@@ -28,6 +28,9 @@ struct DesktopTraits {
     // The window's name, class, size hints, icon and protocols on the X server are what the
     // program set, not what a layer between it and X sets for every window.
     bool windowPropertiesAreTheProgramsOwn = true;
+    // The close command reaches a window that a modal box of its program has disabled; Windows
+    // refuses it until the box is closed.
+    bool closesWindowsUnderAModalBox = true;
 };
 
 // One top-level window as the desktop knows it: an X window in plain X, a surface under Weston.

@@ -1,5 +1,5 @@
-// Prepares a wine prefix of the desktop's own and finds wine's X windows by their process, title
-// and the frame wine draws in them.
+// Copies the runner's prefix for the desktop's own use and finds wine's X windows by their
+// process, title and the frame wine draws in them.
 #include "harness/wine_desktop.h"
 
 #include "harness/child_process.h"
@@ -9,11 +9,9 @@
 #include "harness/x_windows.h"
 #include "harness/xvfb_server.h"
 
-#include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <sys/file.h>
 #include <unistd.h>
 
 namespace harness {
@@ -21,11 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The 64-bit loader and server: Debian's wrappers say on every start that the 32-bit wine is
-// missing.
-constexpr const char* kWineLoader = "/usr/lib/wine/wine64";
+// The server itself: Debian's wrapper would end it with each program.
 constexpr const char* kWineServer = "/usr/lib/wine/wineserver64";
-constexpr const char* kWineFonts = "/usr/share/wine/fonts";
 constexpr milliseconds kPrefixTimeout{120000};
 constexpr milliseconds kServerTimeout{30000};
 
@@ -104,45 +99,6 @@ void run(const std::vector<std::string>& command, const std::vector<std::string>
                                  ": " + child.errors());
 }
 
-// Held for as long as it lives: one test makes a missing template while the others wait.
-class FileLock {
-public:
-    explicit FileLock(const fs::path& path)
-        : m_fd(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
-    {
-        if (m_fd < 0 || flock(m_fd, LOCK_EX) != 0)
-            throw std::runtime_error("cannot lock " + path.string());
-    }
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
-    ~FileLock() { close(m_fd); }
-
-private:
-    int m_fd;
-};
-
-// A fresh prefix: no window manager to wait for when a window goes (wine waits 2 s for one
-// otherwise), wine's own fonts where its programs look for them, and the registry on disk once the
-// server that boots it has ended.
-void makePrefix(const fs::path& prefix, const std::vector<std::string>& environment)
-{
-    const std::string loader = kWineLoader;
-    const fs::path making = prefix.string() + ".making";
-    fs::remove_all(making);
-    std::vector<std::string> variables = environment;
-    variables.push_back("WINEPREFIX=" + making.string());
-    run({loader, "wineboot", "--init"}, variables, kPrefixTimeout);
-    run({loader, "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/d", "N",
-         "/f"},
-        variables, kPrefixTimeout);
-    run({kWineServer, "--wait"}, variables, kPrefixTimeout);
-    for (const fs::directory_entry& font : fs::directory_iterator(kWineFonts))
-        if (font.path().extension() == ".ttf" || font.path().extension() == ".ttc")
-            fs::copy_file(font.path(), making / "drive_c/windows/Fonts" / font.path().filename(),
-                          fs::copy_options::overwrite_existing);
-    fs::rename(making, prefix);
-}
-
 // A copy that shares the template's system libraries, which nothing writes but an update of
 // wine: the rest is a tenth of the prefix.
 void copyPrefix(const fs::path& from, const fs::path& to)
@@ -177,14 +133,9 @@ WineDesktop::WineDesktop(QSize screen, Setup setup)
     : m_x(std::make_unique<XDesktop>(screen))
     , m_setup(std::move(setup))
 {
-    // No offer to install wine's .NET and browser engine while the prefix boots.
-    const std::vector<std::string> bootEnvironment = {
-        m_x->server().displayVariable(), "WINEDEBUG=-all", "WINEDLLOVERRIDES=mscoree,mshtml="};
-    {
-        const FileLock lock(m_setup.templatePrefix.string() + ".lock");
-        if (!fs::exists(m_setup.templatePrefix))
-            makePrefix(m_setup.templatePrefix, bootEnvironment);
-    }
+    // The runner makes the template once, whichever test asks first.
+    run({m_setup.runner.string(), "--prefix", m_setup.templatePrefix.string(), "--make-prefix"}, {},
+        kPrefixTimeout);
     m_prefix = makeOwnDirectory() / "prefix";
     try {
         copyPrefix(m_setup.templatePrefix, m_prefix);
@@ -193,9 +144,12 @@ WineDesktop::WineDesktop(QSize screen, Setup setup)
         options.output = ChildProcess::Output::Discard;
         options.errors = ChildProcess::Output::Discard;
         options.deathSignal = SIGTERM;
-        // In the foreground, as a child of this process; up until the desktop ends.
+        // In the foreground, as a child of this process that ends with it; up between programs.
         m_wineServer = std::make_unique<ChildProcess>(
             std::vector<std::string>{kWineServer, "--foreground", "--persistent"}, options);
+        // Wine's own services start with the session's first program: here rather than in the
+        // program's start, which the checks time.
+        run(launchCommand({"wineboot.exe"}), clientEnvironment(), kPrefixTimeout);
     } catch (...) {
         std::error_code ignored;
         fs::remove_all(m_prefix.parent_path(), ignored);
@@ -219,14 +173,12 @@ const XvfbServer& WineDesktop::server() const { return m_x->server(); }
 
 std::vector<std::string> WineDesktop::clientEnvironment() const
 {
-    // Wine's own notes on standard error would bury the program's.
-    return {m_x->server().displayVariable(), "WINEPREFIX=" + m_prefix.string(), "WINEDEBUG=-all",
-            "WINEDLLOVERRIDES=mscoree,mshtml="};
+    return {m_x->server().displayVariable(), "WINEPREFIX=" + m_prefix.string()};
 }
 
 std::vector<std::string> WineDesktop::launchCommand(std::vector<std::string> program) const
 {
-    std::vector<std::string> command = m_setup.loader;
+    std::vector<std::string> command = {m_setup.runner.string(), "--prefix", m_prefix.string()};
     command.insert(command.end(), program.begin(), program.end());
     return command;
 }

@@ -19,26 +19,28 @@ class XDesktop;
 class WineDesktop final : public Desktop {
 public:
     struct Setup {
-        // What runs a Windows program: put before the program's path.
-        std::vector<std::string> loader{"/usr/lib/wine/wine64"};
-        // A prefix made once and copied for each desktop; made here first if it is missing.
+        // What makes a prefix and runs a Windows program in it: scripts/wine-run, which takes
+        // --prefix DIR before the program or --make-prefix.
+        std::filesystem::path runner;
+        // A prefix that the runner makes once and each desktop copies.
         std::filesystem::path templatePrefix;
     };
 
-    // Starts an Xvfb of that screen size, copies the template prefix (making it first if need
-    // be) and starts a wine server on the copy that stays up between programs. Throws
-    // std::runtime_error if any of it fails.
+    // Starts an Xvfb of that screen size, has the runner make the template prefix unless it is
+    // there, copies it and starts a wine server on the copy that stays up between programs.
+    // Throws std::runtime_error if any of it fails.
     WineDesktop(QSize screen, Setup setup);
     WineDesktop(const WineDesktop&) = delete;
     WineDesktop& operator=(const WineDesktop&) = delete;
     // Ends every wine process of the prefix and removes the copy.
     ~WineDesktop() override;
 
-    // A Windows program takes no POSIX signal and no Qt setting, and wine names, sizes and
-    // decorates every window it makes in X.
+    // A Windows program takes no POSIX signal and no Qt setting, wine names, sizes and decorates
+    // every window it makes in X, and it drops the close command of a disabled window.
     static constexpr DesktopTraits kTraits{.programsTakeSignals = false,
                                            .programsTakeQtScaleFactor = false,
-                                           .windowPropertiesAreTheProgramsOwn = false};
+                                           .windowPropertiesAreTheProgramsOwn = false,
+                                           .closesWindowsUnderAModalBox = false};
 
     DesktopTraits traits() const override { return kTraits; }
     const XvfbServer& server() const override;

@@ -5,10 +5,8 @@
 #include "harness/x_desktop.h"
 
 #include <cstdlib>
-#include <filesystem>
 #include <stdexcept>
 #include <string>
-#include <unistd.h>
 
 namespace e2e {
 namespace {
@@ -31,18 +29,14 @@ Kind chosenKind()
     throw std::runtime_error("BLASTMAP_E2E_DESKTOP names no desktop the tests know: " + name);
 }
 
+// The runner beside the tests and a prefix in the build folder, unless the environment names
+// others.
 harness::WineDesktop::Setup wineSetup()
 {
-    harness::WineDesktop::Setup setup;
-    if (const std::string loader = variable("BLASTMAP_E2E_WINE_LOADER"); !loader.empty())
-        setup.loader = {loader};
+    const std::string runner = variable("BLASTMAP_E2E_WINE_RUNNER");
     const std::string prefix = variable("BLASTMAP_E2E_WINE_PREFIX");
-    // Without one, a prefix for this user that every run shares.
-    setup.templatePrefix = !prefix.empty()
-                               ? std::filesystem::path(prefix)
-                               : std::filesystem::temp_directory_path() /
-                                     ("blastmap-wine-prefix-" + std::to_string(getuid()));
-    return setup;
+    return {.runner = runner.empty() ? BLASTMAP_WINE_RUNNER : runner,
+            .templatePrefix = prefix.empty() ? BLASTMAP_WINE_PREFIX : prefix};
 }
 
 } // namespace

@@ -10,8 +10,8 @@
 namespace e2e {
 
 // Starts the desktop the environment names: "x" (or nothing) for plain X, "wine" for wine on
-// plain X, where BLASTMAP_E2E_WINE_LOADER may name a runner to put before the program and
-// BLASTMAP_E2E_WINE_PREFIX the prefix to copy. Throws std::runtime_error for any other name.
+// plain X, where BLASTMAP_E2E_WINE_RUNNER and BLASTMAP_E2E_WINE_PREFIX may name another runner
+// and another prefix to copy than the build's. Throws std::runtime_error for any other name.
 std::unique_ptr<harness::Desktop> startChosenDesktop(QSize screen);
 // What that desktop offers, known without starting it.
 harness::DesktopTraits chosenDesktopTraits();

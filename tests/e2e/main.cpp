@@ -1,7 +1,7 @@
 // Runs the end-to-end tests with a QCoreApplication, so that Qt's image plugins decode pictures.
-// Besides GoogleTest's options it takes --desktop=, --program= and --wine-prefix=, which set
-// BLASTMAP_E2E_DESKTOP, BLASTMAP_E2E_PROGRAM and BLASTMAP_E2E_WINE_PREFIX for the run: what a
-// test runner passes more easily as arguments than as an environment.
+// Besides GoogleTest's options it takes --desktop= and --program=, which set BLASTMAP_E2E_DESKTOP
+// and BLASTMAP_E2E_PROGRAM for the run: what a test runner passes more easily as arguments than
+// as an environment.
 #include <QCoreApplication>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -17,7 +17,6 @@ struct Setting {
 constexpr Setting kSettings[] = {
     {"--desktop=", "BLASTMAP_E2E_DESKTOP"},
     {"--program=", "BLASTMAP_E2E_PROGRAM"},
-    {"--wine-prefix=", "BLASTMAP_E2E_WINE_PREFIX"},
 };
 
 // Sets the variable of each such option and leaves the other arguments for GoogleTest and Qt.
