@@ -39,6 +39,17 @@ TEST_F(ClosingTest, ClosingTheWindowUnderTheMessageBoxExitsWithStatusZero)
 {
     const std::optional<Hit> hit = hitTheTarget(game());
     ASSERT_TRUE(hit) << "no press got the target";
+    if (!game().desktop().traits().closesWindowsUnderAModalBox) {
+        // Refused while the box is up: the game plays on under it until the box is closed.
+        game().requestClose();
+        EXPECT_FALSE(waitUntil(milliseconds(1500), [&] { return !game().process().running(); }))
+            << "the game ended on a close command that its desktop refuses";
+        ASSERT_EQ(game().messageBoxes().size(), 1u) << "the box went with the window's command";
+        game().requestClose(hit->box);
+        ASSERT_TRUE(waitUntil(
+            milliseconds(5000), [&] { return game().messageBoxes().empty(); }, game().pollPace()))
+            << "the box's own close command left it open";
+    }
     expectCleanExitOnClose();
 }
 

@@ -189,6 +189,13 @@ bool GameSession::anyWindowShows() const { return !windowsOfTheGame().empty(); }
 
 void GameSession::requestClose() const { m_desktop->requestClose(m_window); }
 
+void GameSession::requestClose(GameWindowId window) const
+{
+    for (const harness::TopLevel& shown : windowsOfTheGame())
+        if (shown.id == window)
+            m_desktop->requestClose(shown);
+}
+
 bool GameSession::waitForGeometry(const std::function<bool(const QRect&)>& condition,
                                   milliseconds timeout)
 {

@@ -78,8 +78,9 @@ public:
     std::vector<GameWindowId> messageBoxes() const;
     // Whether any window of the game shows.
     bool anyWindowShows() const;
-    // The desktop's command to close the game window.
+    // The desktop's command to close the game window, or another window of the game.
     void requestClose() const;
+    void requestClose(GameWindowId window) const;
     double scale() const { return m_scale; }
     // Where the game window's client area lies on the screen, as last seen.
     QRect geometry() const { return m_window.clientArea; }
