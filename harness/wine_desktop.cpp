@@ -28,12 +28,11 @@ constexpr milliseconds kServerTimeout{30000};
 // them here: wine draws the frame they describe into the X window itself.
 constexpr unsigned long kMotifDecorations = 1u << 1;
 constexpr unsigned long kBorder = 1u << 1;
-constexpr unsigned long kResizeHandles = 1u << 2;
 constexpr unsigned long kTitle = 1u << 3;
-// Wine's frame metrics at 96 dots per inch: the fixed and the sizing frame, and the caption with
-// its line below.
+// Wine's frame metrics at 96 dots per inch, as measured on its windows here: the fixed frame of a
+// window that cannot be resized (the game's, a message box's) and the caption with its line
+// below. A sizing frame is wider; no window of the game has one.
 constexpr int kFixedFrame = 3;
-constexpr int kSizingFrame = 4;
 constexpr int kCaption = 19;
 
 struct Frame {
@@ -49,10 +48,7 @@ Frame frameOf(Display* display, XWindow window)
         return {};
     const unsigned long decorations = hints[2];
     Frame frame;
-    if (decorations & kResizeHandles)
-        frame.side = kSizingFrame;
-    else if (decorations & kBorder)
-        frame.side = kFixedFrame;
+    frame.side = (decorations & kBorder) ? kFixedFrame : 0;
     frame.top = frame.side + ((decorations & kTitle) ? kCaption : 0);
     return frame;
 }
@@ -99,8 +95,15 @@ void run(const std::vector<std::string>& command, const std::vector<std::string>
                                  ": " + child.errors());
 }
 
-// A copy that shares the template's system libraries, which nothing writes but an update of
-// wine: the rest is a tenth of the prefix.
+bool hardLink(const fs::path& from, const fs::path& to)
+{
+    std::error_code error;
+    fs::create_hard_link(from, to, error);
+    return !error;
+}
+
+// A copy that shares the template's system libraries where both lie on one file system: nothing
+// writes them but an update of wine, and they are nine tenths of the prefix.
 void copyPrefix(const fs::path& from, const fs::path& to)
 {
     const std::string libraries = "drive_c/windows/system32/";
@@ -112,9 +115,8 @@ void copyPrefix(const fs::path& from, const fs::path& to)
             fs::copy_symlink(entry.path(), to / relative);
         else if (entry.is_directory())
             fs::create_directory(to / relative);
-        else if (relative.string().starts_with(libraries))
-            fs::create_hard_link(entry.path(), to / relative);
-        else
+        else if (!relative.string().starts_with(libraries) ||
+                 !hardLink(entry.path(), to / relative))
             fs::copy_file(entry.path(), to / relative);
     }
 }
