@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace harness {
@@ -121,6 +122,21 @@ void copyPrefix(const fs::path& from, const fs::path& to)
     }
 }
 
+// Where the server of a prefix keeps its socket and lock, and leaves the lock when it ends:
+// Debian's wine names a directory of the temporary folder in the prefix's file "wineserver", and
+// each server has one inside it named after the prefix's device and inode.
+fs::path serverDirectory(const fs::path& prefix)
+{
+    std::string parent;
+    std::getline(std::ifstream(prefix / "wineserver"), parent);
+    struct stat status {};
+    if (parent.empty() || stat(prefix.c_str(), &status) != 0)
+        return {};
+    std::ostringstream name;
+    name << "server-" << std::hex << status.st_dev << "-" << status.st_ino;
+    return fs::temp_directory_path() / parent / name.str();
+}
+
 fs::path makeOwnDirectory()
 {
     std::string pattern = (fs::temp_directory_path() / "harness-wine-XXXXXX").string();
@@ -168,6 +184,7 @@ WineDesktop::~WineDesktop()
     }
     m_wineServer->terminate(kServerTimeout);
     std::error_code ignored;
+    fs::remove_all(serverDirectory(m_prefix), ignored);
     fs::remove_all(m_prefix.parent_path(), ignored);
 }
 
