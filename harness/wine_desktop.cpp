@@ -177,15 +177,19 @@ WineDesktop::WineDesktop(QSize screen, Setup setup)
 
 WineDesktop::~WineDesktop()
 {
+    const fs::path serverLock = serverDirectory(m_prefix);
     try {
         run({kWineServer, "--kill"}, clientEnvironment(), kServerTimeout);
     } catch (const std::exception&) {
         // The server ends below all the same.
     }
     m_wineServer->terminate(kServerTimeout);
+    // The prefix first: a wine process that outlived the kill finds no prefix to start a server
+    // of its own in, which would make the lock directory again.
     std::error_code ignored;
-    fs::remove_all(serverDirectory(m_prefix), ignored);
     fs::remove_all(m_prefix.parent_path(), ignored);
+    if (!serverLock.empty())
+        fs::remove_all(serverLock, ignored);
 }
 
 const XvfbServer& WineDesktop::server() const { return m_x->server(); }
