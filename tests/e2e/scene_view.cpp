@@ -121,6 +121,8 @@ bool showsBareMap(const QImage& screen, const QRect& area)
     // way, as each toolkit rounds: a pixel of the map's own or of a neighbour's shows.
     const auto showsMap = [&](int x, int y) {
         const QRgb shown = screen.pixel(x, y) & 0xFFFFFF;
+        if ((map.pixel(x, y) & 0xFFFFFF) == shown)
+            return true;
         for (int dy = -1; dy <= 1; ++dy)
             for (int dx = -1; dx <= 1; ++dx)
                 if (map.valid(x + dx, y + dy) && (map.pixel(x + dx, y + dy) & 0xFFFFFF) == shown)
