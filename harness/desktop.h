@@ -18,6 +18,21 @@ namespace harness {
 
 class XvfbServer;
 
+// What a desktop's programs and windows offer beyond what every desktop has, for the checks
+// that need it.
+struct DesktopTraits {
+    // POSIX signals reach the program's own handlers.
+    bool programsTakeSignals = true;
+    // The program takes Qt's scale factor from its environment.
+    bool programsTakeQtScaleFactor = true;
+    // The window's name, class, size hints, icon and protocols on the X server are what the
+    // program set, not what a layer between it and X sets for every window.
+    bool windowPropertiesAreTheProgramsOwn = true;
+    // The close command reaches a window that a modal box of its program has disabled; Windows
+    // refuses it until the box is closed.
+    bool closesWindowsUnderAModalBox = true;
+};
+
 // One top-level window as the desktop knows it: an X window in plain X, a surface under Weston.
 struct TopLevel {
     unsigned long id = 0;
@@ -33,9 +48,17 @@ public:
     virtual const XvfbServer& server() const = 0;
     Display* display() const;
 
+    virtual DesktopTraits traits() const { return {}; }
+
     // What a program's environment needs to be a client of this desktop: NAME=value to set, a
     // lone NAME to remove.
     virtual std::vector<std::string> clientEnvironment() const = 0;
+    // The command that starts a program here: its own, where the desktop runs the system's
+    // programs; behind a loader, where it runs another system's.
+    virtual std::vector<std::string> launchCommand(std::vector<std::string> program) const
+    {
+        return program;
+    }
     // The program's shown top-level windows of that title, the topmost first where it is known.
     virtual std::vector<TopLevel> topLevels(pid_t program, const std::string& title) const = 0;
     // A rectangle of a window's client area, in its own coordinates; null if it cannot be read.

@@ -1,5 +1,6 @@
 // WM_DELETE_WINDOW, SIGTERM, SIGHUP and SIGINT end the game with status 0 whatever is going on in
 // it.
+#include "tests/e2e/chosen_desktop.h"
 #include "tests/e2e/game_test.h"
 #include "tests/e2e/pictures.h"
 #include "tests/e2e/play_steps.h"
@@ -38,6 +39,17 @@ TEST_F(ClosingTest, ClosingTheWindowUnderTheMessageBoxExitsWithStatusZero)
 {
     const std::optional<Hit> hit = hitTheTarget(game());
     ASSERT_TRUE(hit) << "no press got the target";
+    if (!game().desktop().traits().closesWindowsUnderAModalBox) {
+        // Refused while the box is up: the game plays on under it until the box is closed.
+        game().requestClose();
+        EXPECT_FALSE(waitUntil(milliseconds(1500), [&] { return !game().process().running(); }))
+            << "the game ended on a close command that its desktop refuses";
+        ASSERT_EQ(game().messageBoxes().size(), 1u) << "the box went with the window's command";
+        game().requestClose(hit->box);
+        ASSERT_TRUE(waitUntil(
+            milliseconds(5000), [&] { return game().messageBoxes().empty(); }, game().pollPace()))
+            << "the box's own close command left it open";
+    }
     expectCleanExitOnClose();
 }
 
@@ -60,7 +72,15 @@ const SignalCase kSignalCases[] = {
 
 std::ostream& operator<<(std::ostream& out, const SignalCase& signal) { return out << signal.name; }
 
-class SignalClosingTest : public GameTest, public ::testing::WithParamInterface<SignalCase> {};
+class SignalClosingTest : public GameTest, public ::testing::WithParamInterface<SignalCase> {
+protected:
+    void SetUp() override
+    {
+        if (!chosenDesktopTraits().programsTakeSignals)
+            GTEST_SKIP() << "the desktop's programs take no POSIX signals";
+        GameTest::SetUp();
+    }
+};
 
 TEST_P(SignalClosingTest, ClosesTheWindowAndExitsWithStatusZero)
 {

@@ -1,7 +1,7 @@
 // Launches the game on its desktop and finds its window among those the desktop shows.
 #include "tests/e2e/game_session.h"
 
-#include "harness/x_desktop.h"
+#include "tests/e2e/chosen_desktop.h"
 #include "tests/e2e/pictures.h"
 #include "tests/e2e/scene_view.h"
 
@@ -44,7 +44,7 @@ GameSession::GameSession()
 }
 
 GameSession::GameSession(const Options& options)
-    : m_ownDesktop(options.desktop ? nullptr : std::make_unique<harness::XDesktop>(kScreenSize))
+    : m_ownDesktop(options.desktop ? nullptr : startChosenDesktop(kScreenSize))
     , m_desktop(options.desktop ? options.desktop : m_ownDesktop.get())
     , m_scale(options.scale)
     , m_sessionBus(options.sessionBus)
@@ -54,7 +54,9 @@ GameSession::GameSession(const Options& options)
     std::vector<std::string> command = options.launcher;
     // The build beside the tests, unless the environment names another build to check.
     const char* program = std::getenv("BLASTMAP_E2E_PROGRAM");
-    command.emplace_back(program && *program ? program : BLASTMAP_EXECUTABLE);
+    for (const std::string& part :
+         m_desktop->launchCommand({program && *program ? program : BLASTMAP_EXECUTABLE}))
+        command.push_back(part);
     m_launchedAt = Clock::now();
     harness::ChildProcess::Options game;
     game.environment = environment();
@@ -65,7 +67,10 @@ GameSession::GameSession(const Options& options)
             milliseconds(50)))
         throw std::runtime_error("the game window never showed the map");
     if (!m_game->running())
-        throw std::runtime_error("the game ended before its window showed");
+        throw std::runtime_error(
+            "the game " + harness::describeWaitStatus(*m_game->waitForExit(milliseconds(0))) +
+            " before its window showed; its standard error, the last lines:\n" +
+            lastLines(m_game->errors(), kLinesReported));
 }
 
 GameSession::~GameSession() = default;
@@ -183,6 +188,13 @@ std::vector<GameWindowId> GameSession::messageBoxes() const
 bool GameSession::anyWindowShows() const { return !windowsOfTheGame().empty(); }
 
 void GameSession::requestClose() const { m_desktop->requestClose(m_window); }
+
+void GameSession::requestClose(GameWindowId window) const
+{
+    for (const harness::TopLevel& shown : windowsOfTheGame())
+        if (shown.id == window)
+            m_desktop->requestClose(shown);
+}
 
 bool GameSession::waitForGeometry(const std::function<bool(const QRect&)>& condition,
                                   milliseconds timeout)

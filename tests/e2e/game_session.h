@@ -1,5 +1,5 @@
-// One run of the built game on a desktop (by default a plain X desktop of its own): the window,
-// a player's input and the close command.
+// One run of the built game on a desktop (by default one of its own, of the kind the environment
+// names): the window, a player's input and the close command.
 #pragma once
 
 #include "harness/child_process.h"
@@ -15,10 +15,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-namespace harness {
-class XDesktop;
-}
 
 namespace e2e {
 
@@ -44,7 +40,7 @@ public:
         milliseconds startTimeout{30000};
         // Qt's scale factor: device pixels to each of the game's logical pixels, 1.5 too.
         double scale = 1;
-        // Where the game runs; without one, on a plain X desktop of its own.
+        // Where the game runs; without one, on a desktop of its own (see chosen_desktop.h).
         const harness::Desktop* desktop = nullptr;
         // Gives the game this process's session bus, where a screen reader's accessibility bus
         // is found; without it the game has no session bus.
@@ -82,8 +78,9 @@ public:
     std::vector<GameWindowId> messageBoxes() const;
     // Whether any window of the game shows.
     bool anyWindowShows() const;
-    // The desktop's command to close the game window.
+    // The desktop's command to close the game window, or another window of the game.
     void requestClose() const;
+    void requestClose(GameWindowId window) const;
     double scale() const { return m_scale; }
     // Where the game window's client area lies on the screen, as last seen.
     QRect geometry() const { return m_window.clientArea; }
@@ -113,7 +110,7 @@ private:
     mutable std::deque<Frame> m_recentFrames;
     mutable std::optional<Frame> m_lastWholeFrame;
 
-    std::unique_ptr<harness::XDesktop> m_ownDesktop;
+    std::unique_ptr<harness::Desktop> m_ownDesktop;
     const harness::Desktop* m_desktop = nullptr;
     Clock::time_point m_launchedAt;
     std::unique_ptr<harness::ChildProcess> m_game;

@@ -3,6 +3,7 @@
 // plays the same in its own twips. At 1.5 every logical pixel covers one or two whole device
 // pixels, the map meets the strips beside it without a seam, and a press goes to the logical
 // pixel drawn under the pointer.
+#include "tests/e2e/chosen_desktop.h"
 #include "tests/e2e/game_session.h"
 #include "tests/e2e/pictures.h"
 #include "tests/e2e/play_steps.h"
@@ -128,9 +129,21 @@ double doubledPictureShown(const QImage& twoX, const QImage& picture, QPoint top
     return opaque == 0 ? 0 : static_cast<double>(shown) / opaque;
 }
 
+// Qt's scale factor is Qt's: a program of another toolkit has its own.
+class QtScaleFactorTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!chosenDesktopTraits().programsTakeQtScaleFactor)
+            GTEST_SKIP() << "the desktop's programs take no Qt scale factor";
+    }
+};
+using ScaleFactorTwo = QtScaleFactorTest;
+using ScaleFactorOneAndAHalf = QtScaleFactorTest;
+
 } // namespace
 
-TEST(ScaleFactorTwo, TheMapIsTheOneTimesMapDoubledAndTheTextsAreDrawnAnew)
+TEST_F(ScaleFactorTwo, TheMapIsTheOneTimesMapDoubledAndTheTextsAreDrawnAnew)
 {
     const QImage oneX = quietCaptureAtOneX();
     GameSession game(atScale(2));
@@ -146,7 +159,7 @@ TEST(ScaleFactorTwo, TheMapIsTheOneTimesMapDoubledAndTheTextsAreDrawnAnew)
     EXPECT_GT(differingPixels(twoX, expected, grid.deviceRect(kCreditsButton)), 20);
 }
 
-TEST(ScaleFactorTwo, TheTargetAndTheExplosionAreTheirPicturesDoubledWherePressesPutThem)
+TEST_F(ScaleFactorTwo, TheTargetAndTheExplosionAreTheirPicturesDoubledWherePressesPutThem)
 {
     GameSession game(atScale(2));
     const QImage explosion = embeddedPicture(scene::picture::explosion1);
@@ -171,7 +184,7 @@ TEST(ScaleFactorTwo, TheTargetAndTheExplosionAreTheirPicturesDoubledWherePresses
     EXPECT_TRUE(seen) << "best share of the target shown doubled: " << targetShown;
 }
 
-TEST(ScaleFactorOneAndAHalf, TheMapMeetsItsStripsWithoutASeamAndAPressHitsThePixelUnderIt)
+TEST_F(ScaleFactorOneAndAHalf, TheMapMeetsItsStripsWithoutASeamAndAPressHitsThePixelUnderIt)
 {
     const QImage oneX = quietCaptureAtOneX();
     GameSession game(atScale(1.5));

@@ -113,7 +113,27 @@ std::vector<QPoint> civilianSpots(const QImage& screen)
 
 bool showsBareMap(const QImage& screen, const QRect& area)
 {
-    return sameArea(screen, gamePictures().map, area.intersected(kMapArea));
+    const QImage& map = gamePictures().map;
+    const QRect within = area.intersected(kMapArea);
+    if (!screen.rect().contains(within))
+        return false;
+    // Stretched by nearest neighbour, a column or row of the picture may fall one pixel either
+    // way, as each toolkit rounds: a pixel of the map's own or of a neighbour's shows.
+    const auto showsMap = [&](int x, int y) {
+        const QRgb shown = screen.pixel(x, y) & 0xFFFFFF;
+        if ((map.pixel(x, y) & 0xFFFFFF) == shown)
+            return true;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (map.valid(x + dx, y + dy) && (map.pixel(x + dx, y + dy) & 0xFFFFFF) == shown)
+                    return true;
+        return false;
+    };
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (!showsMap(x, y))
+                return false;
+    return true;
 }
 
 bool panelShown(const QImage& screen, const QRect& panel)

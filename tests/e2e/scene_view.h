@@ -76,7 +76,7 @@ std::optional<QPoint> targetSpot(const QImage& screen);
 bool hitShownAt(const QImage& screen, QPoint spot);
 // The spots where a civilian shows, even if partly covered or cut by the window's edge.
 std::vector<QPoint> civilianSpots(const QImage& screen);
-// Whether `area` shows nothing but the map.
+// Whether `area` shows nothing but the map, whichever way the toolkit rounds its stretching.
 bool showsBareMap(const QImage& screen, const QRect& area);
 // Whether a panel shows over the map: most of its rectangle no longer shows the map.
 bool panelShown(const QImage& screen, const QRect& panel);
