@@ -2,6 +2,7 @@
 # framework: the real-window tests build on it and the bench plays the game through it, so the
 # top level includes this file whenever either is built.
 add_library(blastmap_game_session STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/chosen_desktop.cpp
     ${CMAKE_CURRENT_LIST_DIR}/game_session.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pictures.cpp
     ${CMAKE_CURRENT_LIST_DIR}/scene_view.cpp
@@ -11,6 +12,10 @@ target_include_directories(blastmap_game_session PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(blastmap_game_session PUBLIC blastmap_harness scene Qt6::Gui
     PRIVATE blastmap_warnings)
 target_compile_definitions(blastmap_game_session PRIVATE
-    BLASTMAP_EXECUTABLE="$<TARGET_FILE:blastmap>")
+    BLASTMAP_EXECUTABLE="$<TARGET_FILE:blastmap>"
+    # Under wine, the runner and the prefix that the first game has it make for the others to
+    # copy.
+    BLASTMAP_WINE_RUNNER="${PROJECT_SOURCE_DIR}/scripts/wine-run"
+    BLASTMAP_WINE_PREFIX="${PROJECT_BINARY_DIR}/wine-prefix")
 # A session runs the real program: build it first.
 add_dependencies(blastmap_game_session blastmap)
