@@ -133,6 +133,8 @@ void Form::dispatch(const std::function<void()>& handler)
     }
     if (m_probe)
         m_probe->onHandlerEnd();
+    if (!m_unloaded)
+        m_window->showChanges();
     // Reported once the handler is gone: the box belongs to the runtime, not to the handler.
     if (failure)
         reportError(*failure);
@@ -160,6 +162,8 @@ void Form::showBox(std::string_view text)
                 form.m_window->holdInput(false);
         }
     } open(*this);
+    // What the handler changed shows before its box does.
+    m_window->showChanges();
     m_services.showMessage(text, m_design.caption);
 }
 

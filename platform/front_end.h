@@ -55,6 +55,9 @@ public:
     virtual void holdInput(bool held) = 0;
     // Has a screen reader say the text, as it says a notification; nothing shows on screen.
     virtual void announce(std::string_view text) = 0;
+    // Called when a handler ends: what it changed goes to the screen together, never a part of
+    // it (one civilian moved, the other not yet) on its own.
+    virtual void showChanges() {}
 };
 
 // The window of a form; the form makes it before its controls.

@@ -120,6 +120,13 @@ void FormWindow::repaint(const RECT& area) const
     RedrawWindow(m_handle, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+void FormWindow::showChanges()
+{
+    // Every window the handler changed, painted at once rather than each at its own WM_PAINT,
+    // which would show a control at its new place while it still shows at the old one.
+    RedrawWindow(m_handle, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 void FormWindow::moveFocus(bool forward)
 {
     const std::size_t count = m_tabOrder.size();

@@ -25,6 +25,7 @@ public:
     void show() override;
     void holdInput(bool held) override;
     void announce(std::string_view text) override;
+    void showChanges() override;
 
     HWND handle() const { return m_handle; }
     Form& form() const { return m_form; }
