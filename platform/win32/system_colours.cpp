@@ -1,7 +1,6 @@
 #include "platform/win32/system_colours.h"
 
-#include <algorithm>
-#include <cmath>
+#include "platform/contrast.h"
 
 namespace platform::win32 {
 namespace {
@@ -24,23 +23,12 @@ ColourPair indicesOf(SystemColour colour)
     return {-1, -1};
 }
 
-// The relative luminance of a colour of the screen, and the contrast ratio of two, as the web's
-// accessibility guidelines define them.
-double luminance(COLORREF colour)
-{
-    const auto linear = [](BYTE channel) {
-        const double value = channel / 255.0;
-        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(GetRValue(colour)) + 0.7152 * linear(GetGValue(colour)) +
-           0.0722 * linear(GetBValue(colour));
-}
-
 double contrast(COLORREF one, COLORREF other)
 {
-    const double a = luminance(one);
-    const double b = luminance(other);
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+    const auto rgb = [](COLORREF colour) {
+        return Rgb{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+    };
+    return contrastRatio(rgb(one), rgb(other));
 }
 
 // The text colour the desktop pairs with the background, unless it reads on it at less than

@@ -1,4 +1,5 @@
 // A dark desktop palette: the controls follow it and every caption stays readable.
+#include "platform/contrast.h"
 #include "platform/qt/qt_front_end.h"
 #include "shown_form.h"
 
@@ -8,29 +9,20 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <algorithm>
-#include <cmath>
 #include <map>
 
 using testing_support::ShownForm1Test;
 
 namespace {
 
-// WCAG's relative luminance of an sRGB colour.
-double luminance(QRgb colour)
-{
-    const auto linear = [](int channel) {
-        const double c = channel / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
-           0.0722 * linear(qBlue(colour));
-}
-
 double contrast(QRgb a, QRgb b)
 {
-    const double first = luminance(a);
-    const double second = luminance(b);
-    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+    const auto rgb = [](QRgb colour) {
+        return platform::Rgb{static_cast<std::uint8_t>(qRed(colour)),
+                             static_cast<std::uint8_t>(qGreen(colour)),
+                             static_cast<std::uint8_t>(qBlue(colour))};
+    };
+    return platform::contrastRatio(rgb(a), rgb(b));
 }
 
 // The contrast of the text's strongest pixel in the area against the background around it,
