@@ -25,8 +25,9 @@ TEST_F(HitTest, APressOnTheTargetOpensABoxOverTheHitPictureAndNoTargetShowsUntil
     EXPECT_EQ(harness::transientFor(game().display(), hit->box), game().window());
 
     ASSERT_TRUE(moveAside(game(), hit->box));
+    // Until the game draws again where the box stood, the window shows the box's pixels there.
     EXPECT_TRUE(waitForScreen(game(), milliseconds(3000), [&](const QImage& screen) {
-        return hitShownAt(screen, hit->spot);
+        return hitShownAt(screen, hit->spot) && mapIsDrawn(screen);
     })) << "no hit picture where the target was";
 
     // The box is modal: a press on Credits does not open the panel.
