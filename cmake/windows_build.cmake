@@ -21,6 +21,7 @@ ExternalProject_Add(windows
         -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
         -DBLASTMAP_BUILD_TESTS=${BLASTMAP_BUILD_TESTS}
         -DBLASTMAP_WARNINGS_AS_ERRORS=${BLASTMAP_WARNINGS_AS_ERRORS}
+        -DBLASTMAP_BUILD_BENCH=${BLASTMAP_BUILD_BENCH}
     # Its own build tool knows what changed in the sources; this one cannot see into it.
     BUILD_ALWAYS ON
     # Named so that this build's rules may depend on it.

@@ -258,7 +258,7 @@ private:
     int m_misses = 0;
 
     // Kept until the end, so that printing costs the trials nothing.
-    std::vector<std::pair<const SampleKind*, QJsonObject>> m_samples;
+    std::vector<std::pair<const SampleKind*, SampleFields>> m_samples;
 };
 
 } // namespace

@@ -6,10 +6,10 @@
 //                                         each tick came ("timers", "tick", "stray")
 //   blastmap-bench-probe press PRESSES    presses the target and bare map through XTest; emits
 //                                         the time from each press to the paint that shows it
-#include "bench/common/samples.h"
 #include "bench/probes/press_trials.h"
 #include "harness/polling.h"
 #include "platform/qt/qt_front_end.h"
+#include "platform/qt/qt_services.h"
 #include "scene/form1_design.h"
 
 #include <QTimer>
@@ -20,21 +20,6 @@
 #include <string_view>
 
 namespace {
-
-// Every tick, how late it came (negative if early), and when, from the timer's first tick: a
-// drift shows as a trend where noise shows as scatter.
-void emitTicks(const bench::TimerLog& log)
-{
-    const QString timer = QString::fromStdString(log.name);
-    for (const bench::Tick& tick : log.ticks)
-        bench::emitSample(
-            bench::sample::tick,
-            {{"timer", timer},
-             {"late_ms", harness::millisecondsBetween(tick.due, tick.arrived)},
-             {"at_ms", harness::millisecondsBetween(log.ticks.front().arrived, tick.arrived)}});
-    if (log.strayTicks > 0)
-        bench::emitSample(bench::sample::stray, {{"timer", timer}, {"ticks", log.strayTicks}});
-}
 
 int playOnTimers(game::Form1& form, const bench::RecordingServices& services, int seconds)
 {
@@ -48,9 +33,7 @@ int playOnTimers(game::Form1& form, const bench::RecordingServices& services, in
     QTimer::singleShot(seconds * 1000, platform::qt::windowOf(form),
                        [&] { platform::qt::windowOf(form)->close(); });
     const int status = platform::run(form);
-    bench::emitSample(bench::sample::timers, {{"seconds", seconds}});
-    for (const auto& log : services.logs())
-        emitTicks(*log);
+    services.emitSamples(seconds);
     return status;
 }
 
@@ -61,9 +44,10 @@ try {
     bench::WatchedApplication app(argc, argv);
     const std::string_view mode = argc > 2 ? argv[1] : "";
     const int count = argc > 2 ? std::atoi(argv[2]) : 0;
-    bench::RecordingServices services(scene::form1Design());
+    platform::QtServices real;
+    bench::RecordingServices services(real, scene::form1Design());
     game::Form1 form(services);
-    services.setOwnerWindow(platform::qt::windowOf(form));
+    real.setOwnerWindow(platform::qt::windowOf(form));
     if (mode == "timers")
         return playOnTimers(form, services, count);
     if (mode == "press")

@@ -1,5 +1,7 @@
 #include "bench/probes/recording_services.h"
 
+#include "bench/common/samples.h"
+
 #include <stdexcept>
 
 namespace bench {
@@ -36,7 +38,8 @@ private:
 
 } // namespace
 
-RecordingServices::RecordingServices(const platform::FormDesign& design)
+RecordingServices::RecordingServices(platform::Services& real, const platform::FormDesign& design)
+    : m_real(real)
 {
     for (const platform::TimerDesign& timer : design.timers)
         m_names.emplace_back(timer.name);
@@ -67,6 +70,27 @@ const TimerLog& RecordingServices::log(std::string_view name) const
         if (log->name == name)
             return *log;
     throw std::logic_error("no timer named " + std::string(name));
+}
+
+void RecordingServices::emitSamples(int seconds, std::string_view build) const
+{
+    const auto withBuild = [build](SampleFields fields) {
+        if (!build.empty())
+            fields.set("build", build);
+        return fields;
+    };
+    emitSample(sample::timers, withBuild({{"seconds", seconds}}));
+    for (const auto& log : m_logs) {
+        for (const Tick& tick : log->ticks)
+            emitSample(sample::tick,
+                       withBuild({{"timer", log->name},
+                                  {"late_ms", harness::millisecondsBetween(tick.due, tick.arrived)},
+                                  {"at_ms", harness::millisecondsBetween(log->ticks.front().arrived,
+                                                                         tick.arrived)}}));
+        if (log->strayTicks > 0)
+            emitSample(sample::stray,
+                       withBuild({{"timer", log->name}, {"ticks", log->strayTicks}}));
+    }
 }
 
 } // namespace bench

@@ -1,12 +1,13 @@
-// The real surroundings of the game, with every timer's starts and ticks noted on the steady
-// clock, so that a tick can be set against the moment it was due.
+// The real surroundings of the game, whichever front end's, with every timer's starts and ticks
+// noted on the steady clock, so that a tick can be set against the moment it was due.
 #pragma once
 
 #include "harness/polling.h"
 #include "platform/design.h"
-#include "platform/qt/qt_services.h"
+#include "platform/services.h"
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,8 +35,9 @@ struct TimerLog {
 
 class RecordingServices final : public platform::Services {
 public:
-    // Names the timers after the design's, in the order the form creates them.
-    explicit RecordingServices(const platform::FormDesign& design);
+    // Passes everything on to `real`, which must outlive it, and names the timers after the
+    // design's, in the order the form creates them.
+    RecordingServices(platform::Services& real, const platform::FormDesign& design);
 
     std::unique_ptr<platform::TimerBackend> createTimer(std::function<void()> onTick) override;
     void showMessage(std::string_view text, std::string_view title) override
@@ -43,14 +45,23 @@ public:
         m_real.showMessage(text, title);
     }
     platform::RandomSource& random() override { return m_real.random(); }
+    void programmingError(const std::logic_error& error) override
+    {
+        m_real.programmingError(error);
+    }
 
-    void setOwnerWindow(QWidget* window) { m_real.setOwnerWindow(window); }
     // Throws std::logic_error if no timer has the name.
     const TimerLog& log(std::string_view name) const;
     const std::vector<std::unique_ptr<TimerLog>>& logs() const { return m_logs; }
 
+    // The samples of a run of `seconds`: "timers", then each timer's ticks, how late each came
+    // (negative if early) and when from the timer's first tick, so that a drift shows as a trend
+    // where noise shows as scatter ("tick"), and its ticks while stopped ("stray"). `build` names
+    // a build other than the Linux one.
+    void emitSamples(int seconds, std::string_view build = {}) const;
+
 private:
-    platform::QtServices m_real;
+    platform::Services& m_real;
     std::vector<std::string> m_names;
     std::vector<std::unique_ptr<TimerLog>> m_logs;
 };
