@@ -24,10 +24,10 @@ double cpuPercentOver(pid_t pid, int seconds)
 
 } // namespace
 
-void measureIdle(const harness::Desktop& desktop, int seconds)
+void measureIdle(const harness::Desktop& desktop, int seconds, const std::string& build)
 {
     e2e::GameSession game(gameOn(desktop));
-    const pid_t pid = game.process().pid();
+    const pid_t pid = gameProcess(game);
     // Start-up's own work is over well before this.
     std::this_thread::sleep_for(2s);
     const double hidden = cpuPercentOver(pid, seconds);
@@ -37,10 +37,13 @@ void measureIdle(const harness::Desktop& desktop, int seconds)
     std::this_thread::sleep_for(1500ms);
     const bool civilians = !e2e::civilianSpots(game.capture()).empty();
     std::this_thread::sleep_for(500ms);
-    emitSample(sample::idle, {{"seconds", seconds},
-                              {"hidden_percent", hidden},
-                              {"shown_percent", cpuPercentOver(pid, seconds)},
-                              {"civilians_seen", civilians}});
+    SampleFields fields{{"seconds", seconds},
+                        {"hidden_percent", hidden},
+                        {"shown_percent", cpuPercentOver(pid, seconds)},
+                        {"civilians_seen", civilians}};
+    if (!build.empty())
+        fields.set("build", build);
+    emitSample(sample::idle, fields);
 }
 
 } // namespace bench

@@ -1,5 +1,6 @@
 // What /proc tells of a running program.
 #include "bench/driver/parts.h"
+#include "harness/x_windows.h"
 
 #include <cstdio>
 #include <fstream>
@@ -15,6 +16,23 @@ long residentKiB(pid_t pid)
         if (line.starts_with("VmRSS:"))
             return std::stol(line.substr(6));
     return 0;
+}
+
+long privateKiB(pid_t pid)
+{
+    std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
+    std::string line;
+    long kib = 0;
+    while (std::getline(rollup, line))
+        if (line.starts_with("Private_Clean:") || line.starts_with("Private_Dirty:"))
+            kib += std::stol(line.substr(line.find(':') + 1));
+    return kib;
+}
+
+pid_t gameProcess(e2e::GameSession& game)
+{
+    const std::optional<pid_t> owner = harness::processOf(game.display(), game.window());
+    return owner ? *owner : game.process().pid();
 }
 
 double cpuSeconds(pid_t pid)

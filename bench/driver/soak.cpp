@@ -96,10 +96,12 @@ private:
 
 } // namespace
 
-void soak(const harness::Desktop& desktop, int seconds)
+void soak(const harness::Desktop& desktop, int seconds, const std::string& build)
 {
     e2e::GameSession game(gameOn(desktop));
-    const pid_t pid = game.process().pid();
+    const pid_t pid = gameProcess(game);
+    // Under wine the resident set counts the wine libraries every Windows program shares.
+    const bool privateOnly = !build.empty();
     Player player(game);
     const Clock::time_point first = game.launchedAt() + 1500ms;
     const Clock::time_point end = first + std::chrono::seconds(seconds);
@@ -109,8 +111,9 @@ void soak(const harness::Desktop& desktop, int seconds)
         const Clock::time_point now = Clock::now();
         if (now >= nextSample) {
             const double minute = harness::millisecondsBetween(first, now) / 60'000;
-            const auto kib = static_cast<double>(residentKiB(pid));
-            emitSample(sample::rss, {{"minute", minute}, {"kib", kib}});
+            const auto kib = static_cast<double>(privateOnly ? privateKiB(pid) : residentKiB(pid));
+            emitSample(privateOnly ? sample::private_memory : sample::rss,
+                       {{"minute", minute}, {"kib", kib}});
             nextSample += 10s;
             std::fprintf(stderr, "\rplay: %.1f of %.1f min, %.0f KiB", minute, seconds / 60.0, kib);
         }
@@ -121,11 +124,14 @@ void soak(const harness::Desktop& desktop, int seconds)
     }
     std::fprintf(stderr, "\n");
     const Played& played = player.played();
-    emitSample(sample::play, {{"seconds", seconds},
-                              {"target_presses", played.targetPresses},
-                              {"other_presses", played.otherPresses},
-                              {"boxes_dismissed", played.boxesDismissed},
-                              {"survived", game.anyWindowShows()}});
+    SampleFields fields{{"seconds", seconds},
+                        {"target_presses", played.targetPresses},
+                        {"other_presses", played.otherPresses},
+                        {"boxes_dismissed", played.boxesDismissed},
+                        {"survived", game.anyWindowShows()}};
+    if (!build.empty())
+        fields.set("build", build);
+    emitSample(sample::play, fields);
 }
 
 } // namespace bench
