@@ -65,6 +65,38 @@ class ReportTest(unittest.TestCase):
         # |late| sorted: ten 0.5, nine 1.0, one 3.0; the 95th percentile is the 19th.
         self.assertIn("| t | 20 | 0.750 | 1.000 | 3.000 | 0.500 | 1.000 | +0.500 |", text)
         self.assertIn("| every tick within 2 ms of due | largest 3.000 ms | **not met** |", text)
+        # A run that recorded no tick met no goal.
+        text = self.render([{"kind": "timers", "seconds": 20}])
+        self.assertIn("| every tick within 2 ms of due | largest inf ms | **not met** |", text)
+
+    def test_windows_samples_make_their_own_table_beside_their_goals(self):
+        linux_tick = {"kind": "tick", "timer": "t", "late_ms": 0.5, "at_ms": 0}
+        windows_tick = dict(linux_tick, late_ms=4.0, build="windows")
+        memory = [{"kind": "private_memory", "minute": m, "kib": k}
+                  for m, k in [(0, 10240), (1, 12288), (2, 12300)]]
+        text = self.render(
+            [{"kind": "timers", "seconds": 1}, linux_tick,
+             {"kind": "timers", "seconds": 1, "build": "windows"}, windows_tick,
+             {"kind": "startup", "programs": ["bare_win32", "game_win32"], "runs": 3}]
+            + starts("bare_win32", [200, 300, 400], 1024)
+            + starts("game_win32", [360, 300, 600], 1024) + memory
+            + [{"kind": "play", "seconds": 120, "target_presses": 1, "other_presses": 2,
+                "boxes_dismissed": 0, "survived": True, "build": "windows"}])
+        linux, windows = text.split("## The Windows build under wine")
+        # Each build's ticks in its own table, and its goal judged on its own.
+        self.assertIn("| every tick within 2 ms of due | largest 0.500 ms | met |", linux)
+        self.assertNotIn("4.000", linux)
+        self.assertIn("| tick lateness (the front end's precise timers) | largest 4.000 ms | "
+                      "every tick of blastmap.exe within 2 ms of due | **not met** |", windows)
+        # Medians 360 / 300; within rounds 1.8, 1.0 and 1.5.
+        self.assertIn("| whole first frame, blastmap.exe / bare Win32 window | 1.200 x (within "
+                      "rounds 1.500 x) | blastmap.exe's whole first frame <= 1.10 x the bare "
+                      "Win32 window's | **not met** |", windows)
+        self.assertIn("| bare Win32 window | 298.0 | 300.0 | 300.0 | 200.0 / 400.0 |", windows)
+        # Growth counts from the first minute: what the first box and panels take stays.
+        self.assertIn("10.00 / 12.00 / 12.01 MiB, +12 KiB from 1 min to the end | no growth of "
+                      "blastmap.exe's private memory over the game (1 min to end) | **not met** |",
+                      windows)
 
     def test_start_points_come_in_the_lists_order_each_timed_since_the_one_before(self):
         meaning = dict(report.POINTS)
