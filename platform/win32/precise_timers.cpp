@@ -1,6 +1,8 @@
 #include "platform/win32/precise_timers.h"
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <stdexcept>
 #include <thread>
@@ -51,15 +53,18 @@ public:
 
     ~PreciseTimer() override
     {
-        ask({0, 0, true});
+        ask({0, 0, true, Clock::now()});
         m_waiter.join();
         m_timers.m_timers.erase(this);
         CloseHandle(m_asked);
         CloseHandle(m_timer);
     }
 
-    void start(int intervalMs) override { ask({intervalMs, ++m_timers.m_lastRun, false}); }
-    void stop() override { ask({0, ++m_timers.m_lastRun, false}); }
+    void start(int intervalMs) override
+    {
+        ask({intervalMs, ++m_timers.m_lastRun, false, Clock::now()});
+    }
+    void stop() override { ask({0, ++m_timers.m_lastRun, false, Clock::now()}); }
 
     // On the window's thread.
     void tick(std::uint64_t run)
@@ -70,10 +75,13 @@ public:
     }
 
 private:
+    using Clock = std::chrono::steady_clock;
+
     struct Request {
         int intervalMs;
         std::uint64_t run;
         bool end;
+        Clock::time_point askedAt;
     };
 
     void ask(const Request& request)
@@ -102,7 +110,7 @@ private:
                 if (request.end)
                     return;
                 run = request.run;
-                arm(request.intervalMs);
+                arm(request.intervalMs, request.askedAt);
             } else if (woken == WAIT_OBJECT_0 + 1) {
                 // Ticks that come while the window's thread is busy make one, as WM_TIMER does.
                 if (!m_tickPosted.exchange(true))
@@ -114,15 +122,20 @@ private:
         }
     }
 
-    void arm(int intervalMs)
+    // The first tick is due an interval after the start was asked for, not after this thread
+    // woke to it: a timer started as its thread begins would otherwise tick late for good.
+    void arm(int intervalMs, Clock::time_point askedAt)
     {
         if (intervalMs <= 0) {
             CancelWaitableTimer(m_timer);
             return;
         }
+        using Units = std::chrono::duration<long long, std::ratio<1, 10'000'000>>;
+        const Units remaining = std::chrono::milliseconds(intervalMs) -
+                                std::chrono::duration_cast<Units>(Clock::now() - askedAt);
         // Negative: relative to now, in units of 100 ns; then every interval from there.
         LARGE_INTEGER due;
-        due.QuadPart = -10'000LL * intervalMs;
+        due.QuadPart = -std::max<long long>(remaining.count(), 1);
         SetWaitableTimer(m_timer, &due, intervalMs, nullptr, nullptr, FALSE);
     }
 
@@ -131,7 +144,7 @@ private:
     HANDLE m_timer;
     HANDLE m_asked;
     std::mutex m_mutex;
-    Request m_request{0, 0, false};
+    Request m_request{0, 0, false, {}};
     std::uint64_t m_run = 0; // the window's thread's: the latest run asked for
     std::atomic<bool> m_tickPosted = false;
     std::thread m_waiter;
