@@ -120,6 +120,14 @@ inline SampleValue::SampleValue(std::string_view text)
     m_json += '"';
 }
 
+// The fields with the build they come from, where that is not the Linux one.
+inline SampleFields withBuild(SampleFields fields, std::string_view build)
+{
+    if (!build.empty())
+        fields.set("build", std::string(build));
+    return fields;
+}
+
 // The sample as one line of JSON, without its newline. Throws std::logic_error on a key the list
 // does not give its kind: the report would refuse the whole file.
 inline std::string sampleLine(const SampleKind& kind, const SampleFields& fields)

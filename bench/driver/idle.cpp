@@ -37,13 +37,11 @@ void measureIdle(const harness::Desktop& desktop, int seconds, const std::string
     std::this_thread::sleep_for(1500ms);
     const bool civilians = !e2e::civilianSpots(game.capture()).empty();
     std::this_thread::sleep_for(500ms);
-    SampleFields fields{{"seconds", seconds},
-                        {"hidden_percent", hidden},
-                        {"shown_percent", cpuPercentOver(pid, seconds)},
-                        {"civilians_seen", civilians}};
-    if (!build.empty())
-        fields.set("build", build);
-    emitSample(sample::idle, fields);
+    emitSample(sample::idle, withBuild({{"seconds", seconds},
+                                        {"hidden_percent", hidden},
+                                        {"shown_percent", cpuPercentOver(pid, seconds)},
+                                        {"civilians_seen", civilians}},
+                                       build));
 }
 
 } // namespace bench

@@ -46,6 +46,9 @@ void soak(const harness::Desktop& desktop, int seconds, const std::string& build
 // showed nothing in time ("seen_misses").
 void timePressesFromOutside(const harness::Desktop& desktop, int presses);
 
+// Enter presses an open box's OK, and a box that stays is asked to close; false if none was open.
+bool dismissOpenBoxes(const e2e::GameSession& game);
+
 // How the game starts on the desktop for the parts that play it: on the session bus that
 // bench/run gives the driver, as on a desktop.
 inline e2e::GameSession::Options gameOn(const harness::Desktop& desktop)

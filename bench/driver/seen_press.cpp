@@ -11,7 +11,6 @@
 #include <QScopeGuard>
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
-#include <X11/keysym.h>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -120,17 +119,12 @@ std::optional<QPoint> settledTarget(const e2e::GameSession& game)
     return std::nullopt;
 }
 
-// Enter presses the box's OK; a box that stays is asked to close, as the player of the soak does.
+// The hit's box, once it opens, dismissed as the player of the soak does, and gone.
 void dismissBox(const e2e::GameSession& game)
 {
-    if (!harness::waitUntil(2000ms, [&] { return !game.messageBoxes().empty(); }))
-        return;
-    game.tapKey(XK_Return);
-    if (harness::waitUntil(500ms, [&] { return game.messageBoxes().empty(); }))
-        return;
-    for (const e2e::GameWindowId box : game.messageBoxes())
-        game.requestClose(box);
-    harness::waitUntil(2000ms, [&] { return game.messageBoxes().empty(); });
+    if (harness::waitUntil(2000ms, [&] { return !game.messageBoxes().empty(); }) &&
+        dismissOpenBoxes(game))
+        harness::waitUntil(2000ms, [&] { return game.messageBoxes().empty(); });
 }
 
 } // namespace

@@ -74,15 +74,10 @@ private:
         return {pick(area.left(), area.right()), pick(area.top(), area.bottom())};
     }
 
-    // Enter presses an open box's OK, and a box that stays is asked to close.
     bool dismissBoxes()
     {
-        if (m_game.messageBoxes().empty())
+        if (!dismissOpenBoxes(m_game))
             return false;
-        m_game.tapKey(XK_Return);
-        std::this_thread::sleep_for(150ms);
-        for (const e2e::GameWindowId box : m_game.messageBoxes())
-            m_game.desktop().requestClose({box, {}});
         ++m_played.boxesDismissed;
         return true;
     }
@@ -95,6 +90,17 @@ private:
 };
 
 } // namespace
+
+bool dismissOpenBoxes(const e2e::GameSession& game)
+{
+    if (game.messageBoxes().empty())
+        return false;
+    game.tapKey(XK_Return);
+    std::this_thread::sleep_for(150ms);
+    for (const e2e::GameWindowId box : game.messageBoxes())
+        game.desktop().requestClose({box, {}});
+    return true;
+}
 
 void soak(const harness::Desktop& desktop, int seconds, const std::string& build)
 {
@@ -124,14 +130,12 @@ void soak(const harness::Desktop& desktop, int seconds, const std::string& build
     }
     std::fprintf(stderr, "\n");
     const Played& played = player.played();
-    SampleFields fields{{"seconds", seconds},
-                        {"target_presses", played.targetPresses},
-                        {"other_presses", played.otherPresses},
-                        {"boxes_dismissed", played.boxesDismissed},
-                        {"survived", game.anyWindowShows()}};
-    if (!build.empty())
-        fields.set("build", build);
-    emitSample(sample::play, fields);
+    emitSample(sample::play, withBuild({{"seconds", seconds},
+                                        {"target_presses", played.targetPresses},
+                                        {"other_presses", played.otherPresses},
+                                        {"boxes_dismissed", played.boxesDismissed},
+                                        {"survived", game.anyWindowShows()}},
+                                       build));
 }
 
 } // namespace bench

@@ -74,22 +74,18 @@ const TimerLog& RecordingServices::log(std::string_view name) const
 
 void RecordingServices::emitSamples(int seconds, std::string_view build) const
 {
-    const auto withBuild = [build](SampleFields fields) {
-        if (!build.empty())
-            fields.set("build", build);
-        return fields;
-    };
-    emitSample(sample::timers, withBuild({{"seconds", seconds}}));
+    emitSample(sample::timers, withBuild({{"seconds", seconds}}, build));
     for (const auto& log : m_logs) {
         for (const Tick& tick : log->ticks)
             emitSample(sample::tick,
                        withBuild({{"timer", log->name},
                                   {"late_ms", harness::millisecondsBetween(tick.due, tick.arrived)},
                                   {"at_ms", harness::millisecondsBetween(log->ticks.front().arrived,
-                                                                         tick.arrived)}}));
+                                                                         tick.arrived)}},
+                                 build));
         if (log->strayTicks > 0)
             emitSample(sample::stray,
-                       withBuild({{"timer", log->name}, {"ticks", log->strayTicks}}));
+                       withBuild({{"timer", log->name}, {"ticks", log->strayTicks}}, build));
     }
 }
 

@@ -33,17 +33,13 @@ HBITMAP decodeMap()
     HBITMAP bitmap = nullptr;
     void* pixels = nullptr;
     BITMAPINFO format{};
-    format.bmiHeader = {sizeof format.bmiHeader,
-                        static_cast<LONG>(kMapWidth),
-                        -static_cast<LONG>(kMapHeight),
-                        1,
-                        32,
-                        BI_RGB,
-                        0,
-                        0,
-                        0,
-                        0,
-                        0};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = static_cast<LONG>(kMapWidth);
+    // Negative: the rows top down, as WIC copies them.
+    format.bmiHeader.biHeight = -static_cast<LONG>(kMapHeight);
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
     if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                    IID_PPV_ARGS(&factory))) &&
         SUCCEEDED(factory->CreateStream(&stream)) &&
